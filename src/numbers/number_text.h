@@ -1,0 +1,27 @@
+// Number text: the general format with at most 15 significant digits, as the
+// result fields and the profile text show numbers.
+//
+// The value is first brought to 18 significant digits (correctly rounded,
+// an exact tie to even), then rounded to 15, upward in magnitude when the 16th
+// digit is 5 or more, and trailing zeros are dropped. Magnitudes from 0.0001
+// up to below 10^15 (judged on the rounded digits) are written in fixed
+// notation, all others as a digit, the fraction if any, "E", "-" for a
+// negative exponent and the exponent without leading zeros. Either zero is
+// "0". The decimal separator is DecimalSeparator().
+//   NumberText(2.75) -> "2.75"        NumberText(0.0001) -> "0.0001"
+//   NumberText(0.00005) -> "5E-5"     NumberText(1e15) -> "1E15"
+//   NumberText(1234567890123456.0) -> "1.23456789012346E15"
+//   NumberText(-2) -> "-2"            NumberText(0.1 + 0.2) -> "0.3"
+#pragma once
+
+#include <string>
+
+namespace quorvane {
+
+std::string NumberText(double value);
+
+// Appends the number text to `out`, for building long texts without a
+// temporary string per number.
+void AppendNumberText(double value, std::string& out);
+
+}  // namespace quorvane
