@@ -1,0 +1,12 @@
+#include "analysis/show_half_maximum.h"
+
+#include "numbers/number_text.h"
+
+namespace quorvane {
+
+void ShowHalfMaximum(Workspace& workspace, const HalfMaximumResult& result) {
+  workspace.SetFieldText(Field::kEditMax, NumberText(result.Peak));
+  workspace.SetFieldText(Field::kEditFWHM, result.HasWidth ? NumberText(result.FWHM) : "");
+}
+
+}  // namespace quorvane

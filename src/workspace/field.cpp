@@ -1,0 +1,36 @@
+#include "workspace/field.h"
+
+namespace quorvane {
+
+std::string_view FieldName(Field field) {
+  switch (field) {
+    case Field::kEdit1:
+      return "Edit1";
+    case Field::kEditSW:
+      return "EditSW";
+    case Field::kEditSN:
+      return "EditSN";
+    case Field::kEditBP:
+      return "EditBP";
+    case Field::kEditnRot:
+      return "EditnRot";
+    case Field::kEditMax:
+      return "EditMax";
+    case Field::kEditFWHM:
+      return "EditFWHM";
+  }
+  return "";
+}
+
+std::string_view StartText(Field field) {
+  switch (field) {
+    case Field::kEditBP:
+      return "1.0";
+    case Field::kEditnRot:
+      return "10";
+    default:
+      return "";
+  }
+}
+
+}  // namespace quorvane

@@ -1,0 +1,24 @@
+#include "workspace/profile_values.h"
+
+#include "numbers/errors.h"
+#include "numbers/extended.h"
+#include "numbers/integer_text.h"
+#include "numbers/number_parse.h"
+#include "workspace/profile_table.h"
+
+namespace quorvane {
+
+std::int32_t PointCount(const Workspace& workspace) { return workspace.RowCount() - 2; }
+
+double SampleSpacing(const Workspace& workspace) {
+  const Extended second = ParseNumber(workspace.CellText(kPositionColumn, 2));
+  const Extended first = ParseNumber(workspace.CellText(kPositionColumn, 1));
+  return StoreDouble(Subtract(second, first));
+}
+
+std::string ProfileTooLongMessage(std::int64_t point_count) {
+  return FillMessage("プロファイルの点数 (%d) が上限の 1025 を超えています",
+                     IntegerText(point_count));
+}
+
+}  // namespace quorvane

@@ -1,0 +1,108 @@
+#include "analysis/half_maximum.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <vector>
+
+#include "support/hexfloat.h"
+
+namespace quorvane {
+namespace {
+
+struct MeasureCase {
+  const char* name;
+  std::vector<double> positions;
+  std::vector<double> values;
+  double peak;
+  double left_edge;
+  double right_edge;
+  double fwhm;
+  double centre;
+};
+
+class MeasureHalfMaximumTable : public ::testing::TestWithParam<MeasureCase> {};
+
+TEST_P(MeasureHalfMaximumTable, PeakEdgesWidthAndCentre) {
+  const MeasureCase& c = GetParam();
+  const HalfMaximumResult r = MeasureHalfMaximum(c.positions, c.values);
+  EXPECT_EQ(r.Peak, c.peak);
+  ASSERT_TRUE(r.HasWidth);
+  EXPECT_EQ(r.LeftEdge, c.left_edge);
+  EXPECT_EQ(r.RightEdge, c.right_edge);
+  EXPECT_EQ(r.FWHM, c.fwhm);
+  EXPECT_EQ(r.Centre, c.centre);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Examples, MeasureHalfMaximumTable,
+    ::testing::Values(
+        MeasureCase{"HalfLevelCountsAsInside", {-2, -1, 0, 1, 2}, {1, 2, 4, 2, 1}, 4, -1, 1, 2, 0},
+        MeasureCase{"NoInterpolation", {0, 1, 2, 3, 4}, {1, 3, 4, 3, 1}, 4, 1, 3, 2, 2},
+        MeasureCase{"EdgesAtTheEnds", {0, 1, 2}, {5, 6, 5}, 6, 0, 2, 2, 1},
+        MeasureCase{"SingleSample", {7}, {5}, 5, 7, 7, 0, 7},
+        MeasureCase{"SingleZeroSample", {3}, {0}, 0, 3, 3, 0, 3},
+        MeasureCase{"AllZeroSpansTheProfile", {0, 1, 2, 3}, {0, 0, 0, 0}, 0, 0, 3, 3, 1.5},
+        MeasureCase{"DipInsideTheWidth", {0, 1, 2, 3, 4}, {10, 0, 0, 0, 10}, 10, 0, 4, 4, 2},
+        MeasureCase{"SmallSecondLobeIgnored", {0, 1, 2, 3, 4}, {0, 10, 0, 2, 0}, 10, 1, 1, 0, 1},
+        MeasureCase{"SecondLobeWidens", {0, 1, 2, 3, 4}, {0, 10, 0, 6, 0}, 10, 1, 3, 2, 2},
+        MeasureCase{"NegativeNeighbours", {0, 1, 2}, {-1, 4, -1}, 4, 1, 1, 0, 1},
+        MeasureCase{"ZeroPeakAmongNegatives", {0, 1, 2, 3, 4}, {-3, 0, -2, 0, -1}, 0, 1, 3, 2, 2},
+        MeasureCase{"NegativeZerosReachZero", {0, 1, 2}, {-1, -0.0, -1}, 0, 1, 1, 0, 1},
+        MeasureCase{"DescendingPositions", {4, 3, 2, 1, 0}, {0, 5, 10, 5, 0}, 10, 3, 1, -2, 2},
+        MeasureCase{"EqualMaxima", {0, 1, 2, 3, 4}, {1, 8, 3, 8, 1}, 8, 1, 3, 2, 2},
+        MeasureCase{"CentreBetweenSamples",
+                    {0, 0.5, 1, 1.5, 2, 2.5, 3, 3.5, 4, 4.5},
+                    {0, 0, 0, 3, 4, 4, 4, 4, 3, 0},
+                    4,
+                    1.5,
+                    4,
+                    2.5,
+                    2.75}),
+    [](const ::testing::TestParamInfo<MeasureCase>& param_info) { return param_info.param.name; });
+
+TEST(MeasureHalfMaximum, NoWidthWithoutSamplesOrWithAllValuesNegative) {
+  const std::vector<double> none;
+  const HalfMaximumResult empty = MeasureHalfMaximum(none, none);
+  EXPECT_EQ(empty.Peak, 0);
+  EXPECT_FALSE(empty.HasWidth);
+
+  const std::vector<double> positions = {0, 1, 2};
+  const std::vector<double> negative = {-1, -5, -0.5};
+  const HalfMaximumResult r = MeasureHalfMaximum(positions, negative);
+  EXPECT_EQ(r.Peak, 0);
+  EXPECT_FALSE(std::signbit(r.Peak)) << "the peak is positive zero";
+  EXPECT_FALSE(r.HasWidth);
+}
+
+TEST(MeasureHalfMaximum, ReadsOnlyTheGivenSamples) {
+  // The samples beyond the count would widen the profile if they were read.
+  const std::vector<double> positions = {0, 1, 2, 3, 4, 5};
+  const std::vector<double> values = {1, 4, 1, 9, 9, 9};
+  const HalfMaximumResult r =
+      MeasureHalfMaximum(std::span(positions).first(3), std::span(values).first(3));
+  EXPECT_EQ(r.Peak, 4);
+  EXPECT_EQ(r.FWHM, 0);
+}
+
+TEST(MeasureHalfMaximum, WidthRoundedOnceFromExtendedPrecision) {
+  // RightEdge - LeftEdge = 1 + 2^-53 + 2^-105 exactly. Rounded to double
+  // directly it goes up to 1 + 2^-52; formed at extended precision it is
+  // 1 + 2^-53, which the store rounds to even: 1.
+  const double left = -(0x1p-53 + 0x1p-105);
+  const std::vector<double> positions = {left, 1};
+  const std::vector<double> values = {1, 1};
+  const HalfMaximumResult r = MeasureHalfMaximum(positions, values);
+  EXPECT_EQ(r.FWHM, 1.0) << testing::Hex(r.FWHM);
+  EXPECT_EQ(1.0 - left, 1.0 + 0x1p-52) << "the plain double difference differs";
+}
+
+TEST(MeasureHalfMaximum, CentreOfHugeEdgesDoesNotOverflow) {
+  const std::vector<double> positions = {1.5e308, 1.7e308};
+  const std::vector<double> values = {1, 1};
+  const HalfMaximumResult r = MeasureHalfMaximum(positions, values);
+  EXPECT_EQ(r.Centre, static_cast<double>((1.5e308L + 1.7e308L) / 2)) << testing::Hex(r.Centre);
+}
+
+}  // namespace
+}  // namespace quorvane
