@@ -1,0 +1,30 @@
+#include "accumulation/accumulation_steps.h"
+
+#include "numbers/extended.h"
+#include "numbers/number_parse.h"
+#include "workspace/profile_table.h"
+
+namespace quorvane {
+
+double NominalBeamWidth(const Workspace& workspace) {
+  const Extended slice_width = ParseNumber(workspace.FieldText(Field::kEditSW));
+  const Extended slice_number = ParseNumber(workspace.FieldText(Field::kEditSN));
+  return StoreDouble(Multiply(slice_width, slice_number));
+}
+
+void ReadProfileValues(const Workspace& workspace, std::int32_t point_count,
+                       AccumulationWorkspace& accumulation) {
+  for (std::int32_t i = 0; i < point_count; ++i) {
+    accumulation.profile_value[static_cast<std::size_t>(i)] =
+        ParseStoredNumber(workspace.CellText(kDoseRateColumn, i + 1));
+  }
+}
+
+void FillPositions(AccumulationWorkspace& accumulation, std::int32_t length, double spacing) {
+  for (std::int32_t j = 0; j < length; ++j) {
+    accumulation.position[static_cast<std::size_t>(j)] =
+        StoreDouble(Multiply(static_cast<Extended>(j), spacing));
+  }
+}
+
+}  // namespace quorvane

@@ -1,0 +1,15 @@
+// The accumulated profile as text for a spreadsheet: one line per output
+// sample, the number text of its centred position, TAB, the number text of
+// its dose, CR LF; every line ends with CR LF, there is no header, and no
+// samples give the empty text.
+//   FormatProfileText({-0.5, 0.25}, {1, 0.00005}) -> "-0.5\t1\r\n0.25\t5E-5\r\n"
+#pragma once
+
+#include <span>
+#include <string>
+
+namespace quorvane {
+
+std::string FormatProfileText(std::span<const double> positions, std::span<const double> doses);
+
+}  // namespace quorvane

@@ -1,0 +1,25 @@
+// The superposition both accumulations share: `copies` copies of a term
+// array, copy k starting at sample k x shift, added in increasing k; each
+// addition is formed at extended precision and rounded to double when
+// stored (dose = (double)((extended)dose + term)), which is not the same as
+// a plain double addition.
+//
+// "CalMS" adds the profile values with the table increment as shift; "CalHS"
+// adds value / feed per rotation, kept at extended precision, with shift 1.
+//   terms {1, 2, 1}, copies 3, shift 1 -> dose 1, 3, 4, 3, 1
+// A sum beyond the double range raises the overflow error.
+#pragma once
+
+#include <cstdint>
+#include <span>
+
+#include "numbers/extended.h"
+
+namespace quorvane {
+
+// The plain nested loop: copies x terms additions. The caller guarantees
+// that (copies - 1) x shift + terms.size() <= dose.size().
+void SuperposeReference(std::span<const Extended> terms, std::int64_t copies, std::int64_t shift,
+                        std::span<double> dose);
+
+}  // namespace quorvane

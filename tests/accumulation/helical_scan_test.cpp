@@ -1,0 +1,241 @@
+#include "accumulation/helical_scan.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <vector>
+
+#include "accumulation/scan_actions.h"
+#include "numbers/errors.h"
+#include "support/error_capture.h"
+#include "support/hexfloat.h"
+#include "support/profile_fixture.h"
+#include "workspace/memory_workspace.h"
+
+namespace quorvane {
+namespace {
+
+using testing::ErrorMessageOf;
+using testing::FillProfile;
+using testing::Hex;
+using testing::Rows;
+using testing::SetScanFields;
+
+const std::vector<testing::ProfileRow> kBell = {
+    {"0", "1"}, {"1", "2"}, {"2", "4"}, {"3", "2"}, {"4", "1"}};
+
+class HelicalScanTest : public ::testing::Test {
+ protected:
+  std::int32_t Accumulate() { return AccumulateHelicalScan(workspace_, *accumulation_); }
+  std::vector<double> Doses(std::size_t count) const {
+    return {accumulation_->dose.begin(), accumulation_->dose.begin() + static_cast<long>(count)};
+  }
+
+  MemoryWorkspace workspace_;
+  std::unique_ptr<AccumulationWorkspace> accumulation_ = std::make_unique<AccumulationWorkspace>();
+};
+
+TEST_F(HelicalScanTest, WorkedExamplePitchOne) {
+  FillProfile(workspace_, kBell);
+  SetScanFields(workspace_, "1", "2", "1", "2");
+  EXPECT_EQ(Accumulate(), 9);
+  EXPECT_EQ(Doses(10), (std::vector<double>{0.5, 1.5, 3.5, 4.5, 4.5, 3.5, 1.5, 0.5, 0, 0}));
+  for (int j = 0; j < 9; ++j) {
+    EXPECT_EQ(accumulation_->position[static_cast<std::size_t>(j)], j);
+  }
+}
+
+TEST_F(HelicalScanTest, WorkedExamplePitchOneAndAHalf) {
+  FillProfile(workspace_, kBell);
+  SetScanFields(workspace_, "1", "2", "1.5", "2");
+  EXPECT_EQ(Accumulate(), 11);
+  // Every copy weighted 1/3: the doses run 1/3, 1, 7/3, 3, 10/3, 10/3, 3,
+  // 7/3, 1, 1/3, 0, each rounded to double along the way.
+  const double thirds[] = {1, 3, 7, 9, 10, 10, 9, 7, 3, 1, 0};
+  for (std::size_t j = 0; j < 11; ++j) {
+    EXPECT_NEAR(accumulation_->dose[j], thirds[j] / 3, 1e-15) << j;
+  }
+  EXPECT_EQ(accumulation_->dose[0], static_cast<double>(1.0L / 3));
+  EXPECT_EQ(accumulation_->dose[10], 0);
+}
+
+TEST_F(HelicalScanTest, TruncatesTheExtendedQuotientOfTheExtendedSpacing) {
+  // Spacing: -9.9 - -10 at extended precision, stored: the double nearest
+  // 0.1, a little above it, so 10 / spacing lies just below 100: F = 99 and
+  // T = 999. A double quotient, or positions rounded to doubles before the
+  // subtraction, would give F = 100 and T = 1000.
+  FillProfile(workspace_,
+              {{"-10", "1"}, {"-9.9", "2"}, {"-9.8", "4"}, {"-9.7", "2"}, {"-9.6", "1"}});
+  SetScanFields(workspace_, "5", "2", "1.0", "10");
+  EXPECT_EQ(Accumulate(), 999 + 5);
+  EXPECT_EQ(accumulation_->dose[0], static_cast<double>(1.0L / 99)) << Hex(accumulation_->dose[0]);
+  EXPECT_EQ(accumulation_->dose[1002], static_cast<double>(1.0L / 99));
+  EXPECT_EQ(accumulation_->dose[1003], 0);
+}
+
+TEST_F(HelicalScanTest, TotalFeedIsNotRotationsTimesFeed) {
+  FillProfile(workspace_, {{"0", "1"}, {"0.3", "1"}});
+  SetScanFields(workspace_, "0.625", "16", "1", "10");
+  // F = 33 (10 / 0.3 = 33.3...), T = 333, not 330.
+  EXPECT_EQ(Accumulate(), 333 + 2);
+  EXPECT_EQ(accumulation_->dose[0], static_cast<double>(1.0L / 33));
+}
+
+TEST_F(HelicalScanTest, HexadecimalRotationsAndAFractionalSliceNumber) {
+  FillProfile(workspace_, kBell);
+  SetScanFields(workspace_, "0.8", "2.5", "1", "$A");  // width 2, 10 rotations
+  EXPECT_EQ(Accumulate(), 20 + 5);
+}
+
+struct HelicalErrorCase {
+  const char* name;
+  std::vector<testing::ProfileRow> rows;  // empty: the fresh window's table
+  const char* slice_width;
+  const char* slice_number;
+  const char* beam_pitch;
+  const char* rotations;
+  ErrorKind kind;
+  const char* message;
+};
+
+void PrintTo(const HelicalErrorCase& c, std::ostream* out) { *out << c.name; }
+
+class HelicalScanErrors : public ::testing::TestWithParam<HelicalErrorCase> {};
+
+TEST_P(HelicalScanErrors, FirstFailingStepDecides) {
+  const HelicalErrorCase& c = GetParam();
+  MemoryWorkspace workspace;
+  if (!c.rows.empty()) FillProfile(workspace, c.rows);
+  SetScanFields(workspace, c.slice_width, c.slice_number, c.beam_pitch, c.rotations);
+  workspace.SetClipboardText("before");
+  workspace.AddPoint(CurveId::kSeries2, 1, 1);
+  const auto error = testing::CaptureError([&] { RunHelicalScanAction(workspace); });
+  ASSERT_TRUE(error) << "ended normally";
+  EXPECT_EQ(error->message, c.message);
+  EXPECT_EQ(error->kind, c.kind);
+  EXPECT_EQ(workspace.clipboard_text(), "before");
+  EXPECT_EQ(workspace.CurveOf(CurveId::kSeries2).points().size(), 1u);
+  EXPECT_EQ(workspace.FieldText(Field::kEditMax), "");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Steps, HelicalScanErrors,
+    ::testing::Values(
+        HelicalErrorCase{"FreshWindow",
+                         {},
+                         "",
+                         "",
+                         "1.0",
+                         "10",
+                         ErrorKind::kConversion,
+                         "'' は浮動小数点数ではありません"},
+        HelicalErrorCase{"BeamPitchBeforeSliceWidth", kBell, "sw", "2", "bp", "2",
+                         ErrorKind::kConversion, "'bp' は浮動小数点数ではありません"},
+        HelicalErrorCase{"BeamPitchBeyondTheDoubleRange",
+                         {},
+                         "",
+                         "",
+                         "1e400",
+                         "2",
+                         ErrorKind::kOverflow,
+                         "浮動小数点数のオーバーフロー"},
+        HelicalErrorCase{"RowTwoBeforeRowOne",
+                         {{"p1", "1"}, {"p2", "1"}},
+                         "1",
+                         "1",
+                         "1",
+                         "2",
+                         ErrorKind::kConversion,
+                         "'p2' は浮動小数点数ではありません"},
+        HelicalErrorCase{"SliceWidthBeforeSliceNumber", kBell, "sw", "sn", "1", "2",
+                         ErrorKind::kConversion, "'sw' は浮動小数点数ではありません"},
+        HelicalErrorCase{"DoseTextsBeforeAZeroSpacing",
+                         {{"1", "1"}, {"1", "bad"}},
+                         "1",
+                         "2",
+                         "1",
+                         "x",
+                         ErrorKind::kConversion,
+                         "'bad' は浮動小数点数ではありません"},
+        HelicalErrorCase{"ZeroSpacingBeforeTheRotations",
+                         {{"1", "1"}, {"1", "1"}},
+                         "1",
+                         "2",
+                         "1",
+                         "x",
+                         ErrorKind::kDivisionByZero,
+                         "0 による浮動小数点数除算"},
+        HelicalErrorCase{"ZeroSpacingAndZeroProduct",
+                         {{"1", "1"}, {"1", "1"}},
+                         "1",
+                         "2",
+                         "0",
+                         "x",
+                         ErrorKind::kInvalidOperation,
+                         "不正な浮動小数点数演算命令"},
+        HelicalErrorCase{"FeedBeyond64Bits", kBell, "1", "2", "1e19", "x",
+                         ErrorKind::kInvalidOperation, "不正な浮動小数点数演算命令"},
+        HelicalErrorCase{"TotalFeedBeyond64Bits", kBell, "1", "2", "1e18", "10",
+                         ErrorKind::kInvalidOperation, "不正な浮動小数点数演算命令"},
+        HelicalErrorCase{"DecimalRotations", kBell, "1", "2", "1", "2.5", ErrorKind::kConversion,
+                         "'2.5' は整数ではありません"},
+        HelicalErrorCase{"RotationsWithTrailingSpace", kBell, "1", "2", "1", "2 ",
+                         ErrorKind::kConversion, "'2 ' は整数ではありません"},
+        HelicalErrorCase{"FeedZeroFailsAtTheFirstAddition", kBell, "1", "2", "0.4", "10",
+                         ErrorKind::kDivisionByZero, "0 による浮動小数点数除算"},
+        HelicalErrorCase{"FeedZeroWithAZeroFirstDose",
+                         {{"0", "0"}, {"1", "4"}},
+                         "1",
+                         "2",
+                         "0.4",
+                         "10",
+                         ErrorKind::kInvalidOperation,
+                         "不正な浮動小数点数演算命令"},
+        HelicalErrorCase{"NoRotations", kBell, "1", "2", "1", "0", ErrorKind::kRefusal,
+                         "総送り量 (0 サンプル) が 1 サンプルに満たないため積算できません"},
+        HelicalErrorCase{"NegativePitch", kBell, "1", "2", "-1", "2", ErrorKind::kRefusal,
+                         "総送り量 (-4 サンプル) が 1 サンプルに満たないため積算できません"},
+        HelicalErrorCase{"TravelBelowOneSample", kBell, "1", "2", "0.1", "4", ErrorKind::kRefusal,
+                         "総送り量 (0 サンプル) が 1 サンプルに満たないため積算できません"},
+        HelicalErrorCase{"LengthBeyondTheDoseArray", kBell, "1", "2", "1", "24999",
+                         ErrorKind::kRefusal,
+                         "積算長 (50003 サンプル) が上限の 50001 を超えています"},
+        HelicalErrorCase{"FeedWhoseLow32BitsAreOne", kBell, "4294967297", "1", "1", "1",
+                         ErrorKind::kRefusal,
+                         "積算長 (4294967302 サンプル) が上限の 50001 を超えています"},
+        HelicalErrorCase{"TotalFeedNearThe64BitLimit", kBell, "1", "1", "9e18", "1",
+                         ErrorKind::kRefusal,
+                         "積算長 (9000000000000000005 サンプル) が上限の 50001 を超えています"}),
+    [](const ::testing::TestParamInfo<HelicalErrorCase>& param_info) {
+      return std::string(param_info.param.name);
+    });
+
+TEST_F(HelicalScanTest, PointCountBeyondTheProfileIsRefusedAfterThePitch) {
+  workspace_.SetRowCount(1028);
+  workspace_.SetFieldText(Field::kEditBP, "bp");
+  EXPECT_EQ(ErrorMessageOf([&] { Accumulate(); }), "'bp' は浮動小数点数ではありません");
+  workspace_.SetFieldText(Field::kEditBP, "1");
+  EXPECT_EQ(ErrorMessageOf([&] { Accumulate(); }),
+            "プロファイルの点数 (1026) が上限の 1025 を超えています");
+}
+
+TEST_F(HelicalScanTest, NoPointsSuperposeNothing) {
+  workspace_.SetCellText(1, 1, "0");
+  workspace_.SetCellText(1, 2, "0.5");
+  workspace_.SetRowCount(2);
+  SetScanFields(workspace_, "1", "2", "1", "3");
+  EXPECT_EQ(Accumulate(), 12);  // T = 3 x 2 / 0.5
+  EXPECT_EQ(Doses(13), std::vector<double>(13, 0.0));
+  EXPECT_EQ(accumulation_->position[11], 5.5);
+}
+
+TEST_F(HelicalScanTest, LongestHelicalScanFitsExactly) {
+  FillProfile(workspace_, kBell);
+  SetScanFields(workspace_, "1", "1", "1", "49996");
+  EXPECT_EQ(Accumulate(), 50001);
+  EXPECT_EQ(accumulation_->dose[50000], 0);
+  EXPECT_EQ(accumulation_->dose[49999], 1);
+}
+
+}  // namespace
+}  // namespace quorvane
