@@ -63,7 +63,7 @@ std::int32_t AccumulateHelicalScan(const Workspace& workspace,
   for (std::size_t i = 0; i < count; ++i) {
     terms[i] = Divide(accumulation.profile_value[i], static_cast<Extended>(LowBits32(feed)));
   }
-  SuperposeReference(std::span(terms).first(count), total_feed, 1, accumulation.dose);
+  Superpose(std::span(terms).first(count), total_feed, 1, accumulation.dose);
 
   const auto accumulated_length = static_cast<std::int32_t>(length);
   FillPositions(accumulation, accumulated_length, spacing);

@@ -47,8 +47,7 @@ std::int32_t AccumulateMultipleScans(const Workspace& workspace,
   std::array<Extended, kProfileCapacity> terms{};
   const auto count = static_cast<std::size_t>(point_count);
   for (std::size_t i = 0; i < count; ++i) terms[i] = accumulation.profile_value[i];
-  SuperposeReference(std::span(terms).first(count), rotations, LowBits32(increment),
-                     accumulation.dose);
+  Superpose(std::span(terms).first(count), rotations, LowBits32(increment), accumulation.dose);
 
   const auto accumulated_length = static_cast<std::int32_t>(length);
   FillPositions(accumulation, accumulated_length, spacing);

@@ -22,4 +22,16 @@ namespace quorvane {
 void SuperposeReference(std::span<const Extended> terms, std::int64_t copies, std::int64_t shift,
                         std::span<double> dose);
 
+// The same result, bit for bit, for a dose array that is 0 where the copies
+// land. A sample's dose depends only on which terms reach it and in which
+// order, so samples that see the same sequence are computed once:
+// - with a shift of 1 or more, sample j sees terms i0, i0 - shift, ... for
+//   its first term i0; the plateau of a long series and its trailing ramp
+//   see the prefixes of the same few sequences, and the work falls from
+//   copies x terms to about terms^2 / (2 x shift) additions;
+// - with a shift of 0, each sample adds one term `copies` times
+//   (RepeatedSum).
+void Superpose(std::span<const Extended> terms, std::int64_t copies, std::int64_t shift,
+               std::span<double> dose);
+
 }  // namespace quorvane

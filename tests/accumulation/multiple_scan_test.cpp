@@ -246,5 +246,14 @@ TEST_F(MultipleScanTest, ManyRotationsOfIncrementZeroStayWithinThePointCount) {
   EXPECT_EQ(Doses(3), (std::vector<double>{50000, 25000, 0}));
 }
 
+TEST_F(MultipleScanTest, TwoBillionRotationsOfIncrementZeroFinishAtOnce) {
+  FillProfile(workspace_, Rows({0, 1, 2}, {0.1, 1, 0}));
+  SetScanFields(workspace_, "1", "1", "0", "2147483647");
+  EXPECT_EQ(Accumulate(), 3);
+  EXPECT_EQ(accumulation_->dose[1], 2147483647.0);
+  EXPECT_GT(accumulation_->dose[0], 2.147e8);
+  EXPECT_EQ(accumulation_->dose[2], 0);
+}
+
 }  // namespace
 }  // namespace quorvane
