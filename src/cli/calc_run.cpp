@@ -1,0 +1,51 @@
+#include "cli/calc_run.h"
+
+#include "accumulation/scan_actions.h"
+#include "analysis/draw_measured_profile.h"
+#include "numbers/errors.h"
+#include "profile_io/load_profile_file.h"
+#include "workspace/memory_workspace.h"
+
+namespace quorvane::cli {
+namespace {
+
+std::string Summary(const Workspace& workspace) {
+  return "PeakValue\t" + workspace.FieldText(Field::kEditMax) + "\nFWHM(mm)\t" +
+         workspace.FieldText(Field::kEditFWHM) + "\n";
+}
+
+void RunAction(CalcAction action, Workspace& workspace) {
+  switch (action) {
+    case CalcAction::kDraw:
+      DrawMeasuredProfile(workspace);
+      return;
+    case CalcAction::kMultipleScans:
+      RunMultipleScanAction(workspace);
+      return;
+    case CalcAction::kHelicalScan:
+      RunHelicalScanAction(workspace);
+      return;
+  }
+}
+
+}  // namespace
+
+CalcResult RunCalcCommand(const CalcCommand& command, const std::string& load_path) {
+  MemoryWorkspace workspace;
+  CalcResult result;
+  try {
+    LoadProfileFile(workspace, load_path);
+    for (const auto& [field, text] : command.field_texts) workspace.SetFieldText(field, text);
+    RunAction(command.action, workspace);
+  } catch (const Error& error) {
+    result.error = ErrorBoxText(error.message());
+    return result;
+  }
+  result.ok = true;
+  result.output = command.action == CalcAction::kDraw || command.summary
+                      ? Summary(workspace)
+                      : workspace.clipboard_text();
+  return result;
+}
+
+}  // namespace quorvane::cli
