@@ -1,0 +1,115 @@
+// Parameter texts and tables no scan protocol would produce, through both
+// accumulations: each ends with the right message or a correct result, and
+// a refused or failed action leaves the table, the fields, both curves and
+// the clipboard as they were.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "accumulation/scan_actions.h"
+#include "support/error_capture.h"
+#include "support/profile_fixture.h"
+#include "workspace/memory_workspace.h"
+
+namespace quorvane {
+namespace {
+
+struct HostileParameters {
+  const char* name;
+  std::vector<testing::ProfileRow> rows;
+  std::string slice_width;
+  std::string beam_pitch;
+  std::string rotations;
+  std::string multiple_scan_message;  // "" for a normal end
+  std::string helical_message;
+};
+
+void PrintTo(const HostileParameters& c, std::ostream* out) { *out << c.name; }
+
+const std::vector<testing::ProfileRow> kProfile = {{"0", "1"}, {"1", "2"}, {"2", "1"}};
+
+class HostileParameterTable : public ::testing::TestWithParam<HostileParameters> {};
+
+void ExpectOutcome(const HostileParameters& c, bool helical, const std::string& expected) {
+  MemoryWorkspace workspace;
+  testing::FillProfile(workspace, c.rows);
+  testing::SetScanFields(workspace, c.slice_width.c_str(), "2", c.beam_pitch.c_str(),
+                         c.rotations.c_str());
+  workspace.AddPoint(CurveId::kSeries1, 0, 1);
+  workspace.AddPoint(CurveId::kSeries2, 0, 2);
+  workspace.SetClipboardText("before");
+  const std::string message = testing::ErrorMessageOf(
+      [&] { helical ? RunHelicalScanAction(workspace) : RunMultipleScanAction(workspace); });
+  EXPECT_EQ(message, expected) << (helical ? "CalHS" : "CalMS");
+  EXPECT_EQ(workspace.CurveOf(CurveId::kSeries1).points().size(), 1u);
+  EXPECT_EQ(workspace.FieldText(Field::kEditSW), c.slice_width);
+  EXPECT_EQ(workspace.CellText(2, 2), c.rows[1].dose_rate);
+  if (!expected.empty()) {
+    EXPECT_EQ(workspace.clipboard_text(), "before");
+    EXPECT_EQ(workspace.CurveOf(CurveId::kSeries2).points().size(), 1u);
+    EXPECT_EQ(workspace.FieldText(Field::kEditMax), "");
+  } else {
+    EXPECT_NE(workspace.clipboard_text(), "before");
+  }
+}
+
+TEST_P(HostileParameterTable, BothAccumulations) {
+  ExpectOutcome(GetParam(), false, GetParam().multiple_scan_message);
+  ExpectOutcome(GetParam(), true, GetParam().helical_message);
+}
+
+const std::string kOverflow = "浮動小数点数のオーバーフロー";
+const std::string kInvalid = "不正な浮動小数点数演算命令";
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, HostileParameterTable,
+    ::testing::Values(
+        HostileParameters{"ThousandsOfDigits", kProfile, "1" + std::string(3000, '0'), "1", "3",
+                          kOverflow, kOverflow},
+        HostileParameters{"BeyondTheExtendedRange", kProfile, std::string(5000, '9'), "1", "3",
+                          "'" + std::string(5000, '9') + "' は浮動小数点数ではありません",
+                          "'" + std::string(5000, '9') + "' は浮動小数点数ではありません"},
+        HostileParameters{"ExponentOfThousandsOfDigits", kProfile,
+                          "0.5e+" + std::string(3000, '0') + "0", "1", "3", "", ""},
+        HostileParameters{"VanishingSliceWidth", kProfile, "1e-99999", "1", "3", "",
+                          "総送り量 (0 サンプル) が 1 サンプルに満たないため積算できません"},
+        HostileParameters{"NegativeZeroPitch", kProfile, "1", "-0", "3", "",
+                          "総送り量 (0 サンプル) が 1 サンプルに満たないため積算できません"},
+        HostileParameters{
+            "MostNegativeRotations", kProfile, "1", "1", "-2147483648",
+            "回転数 (-2147483648) は 1 以上でなければなりません",
+            "総送り量 (-4294967296 サンプル) が 1 サンプルに満たないため積算できません"},
+        HostileParameters{"AllOnesRotations", kProfile, "1", "1", "$FFFFFFFF",
+                          "回転数 (-1) は 1 以上でなければなりません",
+                          "総送り量 (-2 サンプル) が 1 サンプルに満たないため積算できません"},
+        HostileParameters{
+            "SubnormalSpacing", {{"0", "1"}, {"4.9e-324", "2"}}, "1", "1", "3", kInvalid, kInvalid},
+        HostileParameters{"IncrementBeyond64Bits", kProfile, "1", "1e19", "3", kInvalid, kInvalid},
+        HostileParameters{"DoseBeyondTheDoubleRange",
+                          {{"0", "1"}, {"1", "1e309"}},
+                          "1",
+                          "1",
+                          "3",
+                          kOverflow,
+                          kOverflow},
+        HostileParameters{"DosesSummingBeyondTheDoubleRange",
+                          {{"0", "1e308"}, {"1", "1e308"}},
+                          "0.5",
+                          "1",
+                          "3",
+                          kOverflow,
+                          kOverflow},
+        HostileParameters{"PositionsBeyondTheDoubleRange",
+                          {{"0", "1"}, {"1e308", "2"}},
+                          "5e307",
+                          "1",
+                          "1",
+                          kOverflow,
+                          kOverflow}),
+    [](const ::testing::TestParamInfo<HostileParameters>& param_info) {
+      return std::string(param_info.param.name);
+    });
+
+}  // namespace
+}  // namespace quorvane
