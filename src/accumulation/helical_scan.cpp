@@ -34,8 +34,8 @@ std::int64_t TotalFeed(std::int32_t rotations, double beam_width, double beam_pi
 
 }  // namespace
 
-std::int32_t AccumulateHelicalScan(const Workspace& workspace,
-                                   AccumulationWorkspace& accumulation) {
+std::int32_t AccumulateHelicalScan(const Workspace& workspace, AccumulationWorkspace& accumulation,
+                                   SuperpositionKernel superpose) {
   const double beam_pitch = ParseStoredNumber(workspace.FieldText(Field::kEditBP));
   // A table of fewer than two rows holds no data rows.
   const std::int32_t point_count = std::max(PointCount(workspace), 0);
@@ -63,7 +63,7 @@ std::int32_t AccumulateHelicalScan(const Workspace& workspace,
   for (std::size_t i = 0; i < count; ++i) {
     terms[i] = Divide(accumulation.profile_value[i], static_cast<Extended>(LowBits32(feed)));
   }
-  Superpose(std::span(terms).first(count), total_feed, 1, accumulation.dose);
+  superpose(std::span(terms).first(count), total_feed, 1, accumulation.dose);
 
   const auto accumulated_length = static_cast<std::int32_t>(length);
   FillPositions(accumulation, accumulated_length, spacing);

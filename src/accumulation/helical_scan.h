@@ -20,6 +20,7 @@
 #include <cstdint>
 
 #include "accumulation/accumulation_workspace.h"
+#include "accumulation/superposition.h"
 #include "workspace/workspace.h"
 
 namespace quorvane {
@@ -27,6 +28,7 @@ namespace quorvane {
 // Fills a fresh workspace and returns the accumulated length T + n, which
 // takes in exactly one zero sample after the last superposed one. Writes
 // nothing to the window, the chart or the clipboard.
-std::int32_t AccumulateHelicalScan(const Workspace& workspace, AccumulationWorkspace& accumulation);
+std::int32_t AccumulateHelicalScan(const Workspace& workspace, AccumulationWorkspace& accumulation,
+                                   SuperpositionKernel superpose = Superpose);
 
 }  // namespace quorvane

@@ -26,7 +26,8 @@ std::int64_t TableIncrement(Extended beam_pitch, double beam_width, double spaci
 }  // namespace
 
 std::int32_t AccumulateMultipleScans(const Workspace& workspace,
-                                     AccumulationWorkspace& accumulation) {
+                                     AccumulationWorkspace& accumulation,
+                                     SuperpositionKernel superpose) {
   const std::int32_t point_count = PointCount(workspace);
   CheckPointCountWithinCapacity(point_count);
   CheckProfileHasPoints(point_count);
@@ -47,7 +48,7 @@ std::int32_t AccumulateMultipleScans(const Workspace& workspace,
   std::array<Extended, kProfileCapacity> terms{};
   const auto count = static_cast<std::size_t>(point_count);
   for (std::size_t i = 0; i < count; ++i) terms[i] = accumulation.profile_value[i];
-  Superpose(std::span(terms).first(count), rotations, LowBits32(increment), accumulation.dose);
+  superpose(std::span(terms).first(count), rotations, LowBits32(increment), accumulation.dose);
 
   const auto accumulated_length = static_cast<std::int32_t>(length);
   FillPositions(accumulation, accumulated_length, spacing);

@@ -18,6 +18,7 @@
 #include <cstdint>
 
 #include "accumulation/accumulation_workspace.h"
+#include "accumulation/superposition.h"
 #include "workspace/workspace.h"
 
 namespace quorvane {
@@ -27,6 +28,7 @@ namespace quorvane {
 // the increment's zero samples after the last copy. Writes nothing to the
 // window, the chart or the clipboard.
 std::int32_t AccumulateMultipleScans(const Workspace& workspace,
-                                     AccumulationWorkspace& accumulation);
+                                     AccumulationWorkspace& accumulation,
+                                     SuperpositionKernel superpose = Superpose);
 
 }  // namespace quorvane

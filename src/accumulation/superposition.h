@@ -17,6 +17,11 @@
 
 namespace quorvane {
 
+// Either implementation, for the accumulations to take (the benchmarks run
+// them with the plain loop as their reference).
+using SuperpositionKernel = void (*)(std::span<const Extended> terms, std::int64_t copies,
+                                     std::int64_t shift, std::span<double> dose);
+
 // The plain nested loop: copies x terms additions. The caller guarantees
 // that (copies - 1) x shift + terms.size() <= dose.size().
 void SuperposeReference(std::span<const Extended> terms, std::int64_t copies, std::int64_t shift,

@@ -43,12 +43,7 @@ TEST_P(HostileFiles, EndWithTheRightMessageAndKeepTheTable) {
   workspace.SetFieldText(Field::kEditSW, "kept");
   const std::string path = folder.Write("hostile.txt", c.bytes);
   const std::string message = testing::ErrorMessageOf([&] { LoadProfileFile(workspace, path); });
-  if (c.message.size() > 200) {
-    EXPECT_EQ(message.size(), c.message.size());
-    EXPECT_TRUE(message == c.message) << "a long message differs";
-  } else {
-    EXPECT_EQ(message, c.message);
-  }
+  EXPECT_TRUE(message == c.message) << message.substr(0, 200);
   EXPECT_EQ(workspace.RowCount(), c.row_count);
   EXPECT_EQ(workspace.FieldText(Field::kEdit1), path);
   if (c.row_count == 1024) {
@@ -68,8 +63,6 @@ std::string WithNul(const std::string& before, const std::string& after) {
   return before + '\0' + after;
 }
 
-const std::string kFiftyMegabyteLine = "5\t" + std::string(50'000'000, '7');
-
 INSTANTIATE_TEST_SUITE_P(
     Files, HostileFiles,
     ::testing::Values(
@@ -79,10 +72,6 @@ INSTANTIATE_TEST_SUITE_P(
                     WithNul("'4", "1' は浮動小数点数ではありません"), 1024},
         HostileFile{"NulInsideADataLine", WithNul("5\t4\n1\t2", "\n"),
                     WithNul("'2", "' は浮動小数点数ではありません"), 3},
-        HostileFile{"FiftyMegabytesInOneLine", kFiftyMegabyteLine,
-                    "'" + kFiftyMegabyteLine.substr(2) + "' は浮動小数点数ではありません", 1024},
-        HostileFile{"AMillionShortLines", Repeated("1\t3\n", 1'000'000),
-                    "データ行が上限の 1025 行を超えています", 1024},
         HostileFile{"ThousandsOfDigitsInAPosition",
                     "5\t4\n" + std::string(3000, '9') + "\t1\n1\t1\n",
                     "浮動小数点数のオーバーフロー", 4},
@@ -101,6 +90,31 @@ INSTANTIATE_TEST_SUITE_P(
     [](const ::testing::TestParamInfo<HostileFile>& param_info) {
       return std::string(param_info.param.name);
     });
+
+TEST(HostileFiles, FiftyMegabytesInOneLine) {
+  // Built here, not in the table: every test of this program runs in a
+  // process of its own.
+  const std::string digits(50'000'000, '7');
+  const TempFolder folder;
+  MemoryWorkspace workspace;
+  const std::string path = folder.Write("long.txt", "5\t" + digits);
+  const std::string message = testing::ErrorMessageOf([&] { LoadProfileFile(workspace, path); });
+  EXPECT_TRUE(message == "'" + digits + "' は浮動小数点数ではありません")
+      << "a message of " << message.size() << " bytes";
+  EXPECT_EQ(workspace.RowCount(), 1024);
+}
+
+TEST(HostileFiles, AMillionShortLinesAreRefused) {
+  const TempFolder folder;
+  MemoryWorkspace workspace;
+  workspace.SetFieldText(Field::kEditSW, "kept");
+  const std::string path = folder.Write("million.txt", Repeated("1\t3\n", 1'000'000));
+  EXPECT_EQ(testing::ErrorMessageOf([&] { LoadProfileFile(workspace, path); }),
+            "データ行が上限の 1025 行を超えています");
+  EXPECT_EQ(workspace.RowCount(), 1024);
+  EXPECT_EQ(workspace.CellText(1, 1), "");
+  EXPECT_EQ(workspace.FieldText(Field::kEditSW), "kept");
+}
 
 std::string LoadMessage(MemoryWorkspace& workspace, const std::string& path) {
   return testing::ErrorMessageOf([&] { LoadProfileFile(workspace, path); });
