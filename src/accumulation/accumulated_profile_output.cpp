@@ -28,7 +28,7 @@ std::size_t CentreAndPlotLeadingRun(Workspace& workspace, AccumulationWorkspace&
 }  // namespace
 
 void OutputAccumulatedProfile(Workspace& workspace, AccumulationWorkspace& accumulation,
-                              std::int32_t accumulated_length) {
+                              std::int32_t accumulated_length, ProfileTextFormatter format) {
   if (accumulated_length < 1 || accumulated_length > kAccumulationCapacity) {
     throw std::logic_error("accumulated length outside the workspace");
   }
@@ -41,8 +41,8 @@ void OutputAccumulatedProfile(Workspace& workspace, AccumulationWorkspace& accum
   // Without a width every dose is negative, the run is empty and the centre
   // is never used.
   const std::size_t run = CentreAndPlotLeadingRun(workspace, accumulation, measurement.Centre);
-  workspace.SetClipboardText(FormatProfileText(std::span(accumulation.position).first(run),
-                                               std::span(accumulation.dose).first(run)));
+  workspace.SetClipboardText(
+      format(std::span(accumulation.position).first(run), std::span(accumulation.dose).first(run)));
 }
 
 }  // namespace quorvane

@@ -14,6 +14,7 @@
 #include <cstdint>
 
 #include "accumulation/accumulation_workspace.h"
+#include "accumulation/profile_text.h"
 #include "workspace/workspace.h"
 
 namespace quorvane {
@@ -21,6 +22,7 @@ namespace quorvane {
 // The accumulated length is between 1 and 50 001, and a dose that is not
 // above 0 lies at or before index 50 000; both accumulations guarantee it.
 void OutputAccumulatedProfile(Workspace& workspace, AccumulationWorkspace& accumulation,
-                              std::int32_t accumulated_length);
+                              std::int32_t accumulated_length,
+                              ProfileTextFormatter format = FormatProfileText);
 
 }  // namespace quorvane

@@ -1,0 +1,19 @@
+// Number text and profile text with their 18 digits from snprintf instead of
+// std::to_chars: the yardstick the profile text is timed against. The text
+// is the same, byte for byte, as NumberText and FormatProfileText give.
+#pragma once
+
+#include <span>
+#include <string>
+
+namespace quorvane::bench {
+
+void AppendPrintfNumberText(double value, std::string& out);
+
+std::string PrintfNumberText(double value);
+
+// One line per sample: position, TAB, dose, CR LF.
+std::string PrintfFormatProfileText(std::span<const double> positions,
+                                    std::span<const double> doses);
+
+}  // namespace quorvane::bench
