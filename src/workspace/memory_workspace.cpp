@@ -1,5 +1,7 @@
 #include "workspace/memory_workspace.h"
 
+#include <utility>
+
 #include "numbers/errors.h"
 
 namespace quorvane {
@@ -30,9 +32,9 @@ void MemoryWorkspace::AddPoint(CurveId curve, double x, double y) {
   (curve == CurveId::kSeries1 ? measured_ : accumulated_).AddPoint(x, y);
 }
 
-void MemoryWorkspace::SetClipboardText(std::string_view text) {
+void MemoryWorkspace::SetClipboardText(std::string text) {
   if (clipboard_held_) throw InputOutputError(std::string(kClipboardOpenMessage));
-  clipboard_text_ = std::string(text);
+  clipboard_text_ = std::move(text);
   ++clipboard_writes_;
 }
 

@@ -26,7 +26,7 @@ class MemoryWorkspace : public Workspace {
   void RemoveAllPoints(CurveId curve) override;
   void AddPoint(CurveId curve, double x, double y) override;
 
-  void SetClipboardText(std::string_view text) override;
+  void SetClipboardText(std::string text) override;
 
   const Curve& CurveOf(CurveId curve) const;
   const std::string& clipboard_text() const { return clipboard_text_; }

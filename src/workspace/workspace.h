@@ -33,10 +33,11 @@ class Workspace {
   virtual void RemoveAllPoints(CurveId curve) = 0;
   virtual void AddPoint(CurveId curve, double x, double y) = 0;
 
-  // Replaces the clipboard's contents with the text. Where the clipboard
+  // Replaces the clipboard's contents with the text (taken by value: a long
+  // accumulated profile is moved, not copied). Where the clipboard
   // cannot be opened, raises the input/output error kClipboardOpenMessage and
   // leaves the old contents.
-  virtual void SetClipboardText(std::string_view text) = 0;
+  virtual void SetClipboardText(std::string text) = 0;
 };
 
 }  // namespace quorvane

@@ -1,0 +1,95 @@
+#include "app/axis_scaling.h"
+
+#include <QLineSeries>
+#include <QValueAxis>
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace quorvane {
+namespace {
+
+constexpr double kMostSteps = 8;
+constexpr double kSmallestRelativeStep = 1e-9;
+
+struct Extent {
+  double min = std::numeric_limits<double>::infinity();
+  double max = -std::numeric_limits<double>::infinity();
+
+  void Take(double value) {
+    min = std::min(min, value);
+    max = std::max(max, value);
+  }
+  bool empty() const { return min > max; }
+};
+
+struct DataExtent {
+  Extent x;
+  Extent y;
+};
+
+DataExtent ExtentOf(const QChart& chart) {
+  DataExtent extent;
+  for (QAbstractSeries* series : chart.series()) {
+    const auto* xy = qobject_cast<const QXYSeries*>(series);
+    if (xy == nullptr) continue;
+    for (const QPointF& point : xy->points()) {
+      extent.x.Take(point.x());
+      extent.y.Take(point.y());
+    }
+  }
+  return extent;
+}
+
+// Decimals enough to tell the labels of one step apart.
+QString LabelFormat(double interval) {
+  const int decimals = std::max(0, static_cast<int>(-std::floor(std::log10(interval) + 1e-9)));
+  return QStringLiteral("%.%1f").arg(decimals);
+}
+
+void ScaleAxis(QAbstractAxis* axis, Extent extent) {
+  auto* values = qobject_cast<QValueAxis*>(axis);
+  if (values == nullptr || extent.empty()) return;
+  if (extent.min == extent.max) {
+    // One value gives no span: widen it by 1 each way, or by a tenth of the
+    // value where 1 would vanish against it.
+    const double margin = std::max(1.0, std::abs(extent.min) / 10);
+    extent.min -= margin;
+    extent.max += margin;
+  }
+  values->setRange(extent.min, extent.max);
+  const double span = extent.max - extent.min;
+  const double interval = NiceTickInterval(span);
+  const double magnitude = std::max(std::abs(extent.min), std::abs(extent.max));
+  if (!std::isfinite(span) || interval < magnitude * kSmallestRelativeStep) {
+    // Steps that vanish against the values would never reach the end of the
+    // axis: evenly spaced labels instead.
+    values->setTickType(QValueAxis::TicksFixed);
+    values->setLabelFormat(QString());
+    return;
+  }
+  values->setTickType(QValueAxis::TicksDynamic);
+  values->setTickAnchor(0.0);
+  values->setTickInterval(interval);
+  values->setLabelFormat(LabelFormat(interval));
+}
+
+}  // namespace
+
+double NiceTickInterval(double span) {
+  if (!(span > 0) || !std::isfinite(span)) return 1;
+  const double rough = span / kMostSteps;
+  const double power = std::pow(10.0, std::floor(std::log10(rough)));
+  for (const double factor : {1.0, 2.0, 5.0}) {
+    if (factor * power >= rough) return factor * power;
+  }
+  return 10 * power;
+}
+
+void ScaleAxesToData(QChart& chart) {
+  const DataExtent extent = ExtentOf(chart);
+  for (QAbstractAxis* axis : chart.axes(Qt::Horizontal)) ScaleAxis(axis, extent.x);
+  for (QAbstractAxis* axis : chart.axes(Qt::Vertical)) ScaleAxis(axis, extent.y);
+}
+
+}  // namespace quorvane

@@ -1,0 +1,18 @@
+// The chart's axes follow the data, as a chart with automatic axes does: each
+// axis spans exactly from the smallest to the largest value of all curves,
+// labelled at round steps. With no points on any curve the axes stay as they
+// are.
+#pragma once
+
+#include <QChart>
+
+namespace quorvane {
+
+void ScaleAxesToData(QChart& chart);
+
+// The label step for an axis span: 1, 2 or 5 times a power of ten, the
+// smallest that needs at most eight steps. NiceTickInterval(60) -> 10,
+// NiceTickInterval(25) -> 5, NiceTickInterval(0.3) -> 0.05.
+double NiceTickInterval(double span);
+
+}  // namespace quorvane

@@ -1,0 +1,20 @@
+#include "app/byte_keeping_line_edit.h"
+
+#include "app/utf8_text.h"
+
+namespace quorvane {
+
+ByteKeepingLineEdit::ByteKeepingLineEdit(QWidget* parent) : QLineEdit(parent) {}
+
+void ByteKeepingLineEdit::SetBytes(std::string_view bytes) {
+  written_bytes_.assign(bytes);
+  written_text_ = DecodeUtf8(bytes);
+  setText(written_text_);
+}
+
+std::string ByteKeepingLineEdit::Bytes() const {
+  if (text() == written_text_) return written_bytes_;
+  return EncodeUtf8(text());
+}
+
+}  // namespace quorvane

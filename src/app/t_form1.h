@@ -1,0 +1,120 @@
+// The main window, Form1. Its controls are the workspace that every action
+// reads and writes: TForm1 implements Workspace over them, so an action works
+// directly on the table, the fields and the chart, and nothing is copied back
+// and forth. The four click handlers run the four actions; each catches the
+// error that ends its action and shows it in the error box.
+#pragma once
+
+#include <QChartView>
+#include <QLabel>
+#include <QLineSeries>
+#include <QPushButton>
+#include <QWidget>
+#include <functional>
+#include <memory>
+
+#include "app/byte_keeping_line_edit.h"
+#include "app/chart_curve.h"
+#include "app/error_box.h"
+#include "app/open_dialog.h"
+#include "app/profile_grid_view.h"
+#include "app/profile_table_model.h"
+#include "workspace/profile_table.h"
+#include "workspace/workspace.h"
+
+namespace quorvane {
+
+class TForm1 : public QWidget, public Workspace {
+  Q_OBJECT
+
+ public:
+  // The client area that gives about the designed outer size of 769 x 545
+  // under a desktop frame of a few pixels and a title bar of about 30.
+  static constexpr int kClientWidth = 761;
+  static constexpr int kClientHeight = 514;
+
+  explicit TForm1(QWidget* parent = nullptr);
+  ~TForm1() override;
+
+  // Workspace, over the controls.
+  std::int32_t RowCount() const override;
+  void SetRowCount(std::int32_t row_count) override;
+  std::string CellText(int column, std::int32_t row) const override;
+  void SetCellText(int column, std::int32_t row, std::string_view text) override;
+  std::string FieldText(Field field) const override;
+  void SetFieldText(Field field, std::string_view text) override;
+  void RemoveAllPoints(CurveId curve) override;
+  void AddPoint(CurveId curve, double x, double y) override;
+  void SetClipboardText(std::string text) override;
+
+  ErrorBox& error_box() { return error_box_; }
+  const ProfileTableModel& table_model() const { return *table_model_; }
+
+  // The controls, in the order of the form.
+  ProfileGridView* StringGridRProf;
+  QPushButton* ButtonLoad;
+  OpenDialog* OpenDialog1;
+  ByteKeepingLineEdit* Edit1;
+  QChartView* Chart1;
+  QLineSeries* Series1;
+  QPushButton* ButtonDraw;
+  ByteKeepingLineEdit* EditBP;
+  ByteKeepingLineEdit* EditSW;
+  ByteKeepingLineEdit* EditSN;
+  QPushButton* ButtonCalMS;
+  QLineSeries* Series2;
+  ByteKeepingLineEdit* EditFWHM;
+  ByteKeepingLineEdit* EditMax;
+  ByteKeepingLineEdit* EditnRot;
+  QPushButton* ButtonCalHS;
+  QLabel* Label1;
+  QLabel* Label2;
+  QLabel* Label3;
+  QLabel* Label4;
+  QLabel* Label6;
+  QLabel* Label7;
+  QLineSeries* Series3;
+  QLineSeries* Series4;
+  QLineSeries* Series5;
+
+ public slots:
+  void ButtonLoadClick();
+  void ButtonDrawClick();
+  void ButtonCalMSClick();
+  void ButtonCalHSClick();
+
+ protected:
+  // A change of the system's locale brings a new decimal separator.
+  void changeEvent(QEvent* event) override;
+
+ private:
+  void CreateControls();
+  void CreateTable();
+  void CreateChart();
+  void CreateFieldsAndLabels();
+  void CreateButtons();
+  void SetTabOrder();
+  void SetStacking();
+  void ConnectButtons();
+
+  ByteKeepingLineEdit* FieldEdit(Field field) const;
+  ChartCurve& CurveOf(CurveId curve);
+
+  // Runs one action: its error, of any kind, ends only the action and is
+  // shown once its curves are on the chart.
+  void RunAction(const std::function<void()>& action);
+  void PushCurvesToChart();
+
+  ProfileTable table_;
+  // Declared after the table it observes, so it goes first.
+  std::unique_ptr<ProfileTableModel> table_model_;
+  ChartCurve measured_curve_{nullptr};
+  ChartCurve accumulated_curve_{nullptr};
+  ErrorBox error_box_{this};
+  OpenDialog open_dialog_{this};
+};
+
+// The one main window of the program.
+extern TForm1* Form1;
+
+}  // namespace quorvane
