@@ -10,6 +10,8 @@ void ByteKeepingLineEdit::SetBytes(std::string_view bytes) {
   written_bytes_.assign(bytes);
   written_text_ = DecodeUtf8(bytes);
   setText(written_text_);
+  // A result longer than the field shows its leading digits, not its tail.
+  setCursorPosition(0);
 }
 
 std::string ByteKeepingLineEdit::Bytes() const {

@@ -13,6 +13,7 @@ class ByteKeepingLineEditTest : public QObject {
   void givesBackWhatItWasGiven_data();
   void givesBackWhatItWasGiven();
   void givesTheUsersTextAsUtf8();
+  void longTextShowsItsStart();
 };
 
 void ByteKeepingLineEditTest::givesBackWhatItWasGiven_data() {
@@ -43,6 +44,15 @@ void ByteKeepingLineEditTest::givesTheUsersTextAsUtf8() {
   QTest::keyClicks(&edit, "0");
   QCOMPARE(edit.Bytes(), std::string("5\xEF\xBF\xBD"
                                      "0"));
+}
+
+void ByteKeepingLineEditTest::longTextShowsItsStart() {
+  // A peak such as 25.0986200000001 in a field 57 pixels wide: the leading
+  // digits stay in view.
+  ByteKeepingLineEdit edit;
+  edit.resize(57, 20);
+  edit.SetBytes("25.0986200000001");
+  QCOMPARE(edit.cursorPosition(), 0);
 }
 
 QTEST_MAIN(ByteKeepingLineEditTest)
