@@ -3,10 +3,11 @@
 // - nothing but the conversion error is ever raised;
 // - an accepted text gives the same value with spaces around it;
 // - the number text of every accepted double is accepted again, and gives
-//   back the same double where that double has at most 15 significant digits
-//   (stored once more as a double);
+//   back the same text, and the same double where that double has at most 15
+//   significant digits (but for a double-rounding tie, see CheckNumber);
 // - the integer text of every accepted integer gives back the same integer.
 #include <charconv>
+#include <cmath>
 #include <cstdint>
 #include <cstdlib>
 #include <string>
@@ -31,6 +32,12 @@ void Require(bool condition) {
 
 bool SameValue(Extended a, Extended b) {
   return a == b && __builtin_signbit(a) == __builtin_signbit(b);
+}
+
+// Whether the extended value lies exactly halfway between two neighbouring
+// doubles.
+bool IsHalfwayBetween(Extended value, double a, double b) {
+  return std::nextafter(a, b) == b && value - a == b - value;
 }
 
 int ShortestDigits(double value) {
@@ -61,10 +68,16 @@ void CheckNumber(std::string_view text) {
   }
   // Accepted again at extended precision; near the top of the double range
   // the 15 rounded digits may lie beyond it (DBL_MAX shows as
-  // 1.79769313486232E308), so only a short double is stored back.
+  // 1.79769313486232E308), so only a short double is stored back. The text
+  // always shows the same again. The stored double is the same too, but
+  // where the decimal falls, at extended precision, exactly halfway between
+  // two doubles: the store then rounds to the even one ("1.7900011925514").
   const std::string shown = quorvane::NumberText(stored);
   const Extended again = quorvane::ParseNumber(shown);  // raises if not accepted
-  if (ShortestDigits(stored) <= 15) Require(quorvane::StoreDouble(again) == stored);
+  if (ShortestDigits(stored) > 15) return;
+  const double stored_again = quorvane::StoreDouble(again);
+  Require(quorvane::NumberText(stored_again) == shown);
+  if (stored_again != stored) Require(IsHalfwayBetween(again, stored, stored_again));
 }
 
 void CheckInteger(std::string_view text) {

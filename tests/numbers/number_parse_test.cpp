@@ -93,6 +93,16 @@ TEST_F(NumberParseTest, BeyondTheDoubleRangeOverflowsOnlyWhenStored) {
   EXPECT_EQ(ParseStoredNumber("1.7976931348623157e308"), DBL_MAX);
 }
 
+TEST_F(NumberParseTest, StoringRoundsTheExtendedValueAgain) {
+  // Found by fuzzing: 1.7900011925514 rounds to an extended value exactly
+  // halfway between two doubles, and the store takes the even one, one unit
+  // below the double nearest the decimal. The value is formed at extended
+  // precision by the rule, so this is the right result.
+  EXPECT_EQ(ParseNumber("1.7900011925514"), 0x1.ca3d84a5cf2bc8p+0L);
+  EXPECT_EQ(ParseStoredNumber("1.7900011925514"), 0x1.ca3d84a5cf2bcp+0);
+  EXPECT_EQ(std::strtod("1.7900011925514", nullptr), 0x1.ca3d84a5cf2bdp+0);
+}
+
 TEST_F(NumberParseTest, UnderflowGivesSubnormalsOrZeroSilently) {
   EXPECT_EQ(ParseNumber("1e-4940"), 1e-4940L);
   EXPECT_GT(ParseNumber("4e-4951"), 0.0L);
