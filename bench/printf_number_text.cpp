@@ -4,7 +4,9 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "accumulation/profile_text.h"
 #include "numbers/decimal_digits.h"
+#include "numbers/number_text.h"
 
 namespace quorvane::bench {
 namespace {
@@ -31,32 +33,15 @@ DecimalDigits PrintfEighteenDigits(double value) {
 
 // Only the 18 digits come from printf; the rounding to 15 and the layout are
 // the core's own stages, so the two texts can differ only where the digits do.
-void AppendPrintfNumberText(double value, std::string& out) {
-  if (value == 0) {
-    out += '0';
-    return;
-  }
-  DecimalDigits digits = PrintfEighteenDigits(value);
-  RoundToShownDigits(digits);
-  AppendGeneralFormat(digits, out);
-}
-
 std::string PrintfNumberText(double value) {
   std::string text;
-  AppendPrintfNumberText(value, text);
+  AppendNumberTextWith(PrintfEighteenDigits, value, text);
   return text;
 }
 
 std::string PrintfFormatProfileText(std::span<const double> positions,
                                     std::span<const double> doses) {
-  std::string text;
-  for (std::size_t j = 0; j < doses.size(); ++j) {
-    AppendPrintfNumberText(positions[j], text);
-    text += '\t';
-    AppendPrintfNumberText(doses[j], text);
-    text += "\r\n";
-  }
-  return text;
+  return FormatProfileTextWith(PrintfEighteenDigits, positions, doses);
 }
 
 }  // namespace quorvane::bench

@@ -8,8 +8,6 @@
 
 namespace quorvane::bench {
 
-void AppendPrintfNumberText(double value, std::string& out);
-
 std::string PrintfNumberText(double value);
 
 // One line per sample: position, TAB, dose, CR LF.

@@ -4,19 +4,24 @@
 
 namespace quorvane {
 
-std::string FormatProfileText(std::span<const double> positions, std::span<const double> doses) {
+std::string FormatProfileTextWith(DigitSource digits, std::span<const double> positions,
+                                  std::span<const double> doses) {
   // A line is two number texts of at most 15 digits (about 27 bytes for a
   // typical profile), a TAB and CR LF: one allocation for most profiles.
   constexpr std::size_t kTypicalLine = 32;
   std::string text;
   text.reserve(doses.size() * kTypicalLine);
   for (std::size_t j = 0; j < doses.size(); ++j) {
-    AppendNumberText(positions[j], text);
+    AppendNumberTextWith(digits, positions[j], text);
     text += '\t';
-    AppendNumberText(doses[j], text);
+    AppendNumberTextWith(digits, doses[j], text);
     text += "\r\n";
   }
   return text;
+}
+
+std::string FormatProfileText(std::span<const double> positions, std::span<const double> doses) {
+  return FormatProfileTextWith(EighteenDigits, positions, doses);
 }
 
 }  // namespace quorvane

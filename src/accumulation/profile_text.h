@@ -8,9 +8,15 @@
 #include <span>
 #include <string>
 
+#include "numbers/number_text.h"
+
 namespace quorvane {
 
 std::string FormatProfileText(std::span<const double> positions, std::span<const double> doses);
+
+// FormatProfileText with the 18 digits of each number from `digits`.
+std::string FormatProfileTextWith(DigitSource digits, std::span<const double> positions,
+                                  std::span<const double> doses);
 
 // A way of building that text, for the output to take (the benchmarks time
 // it against one built on printf).

@@ -4,14 +4,18 @@
 
 namespace quorvane {
 
-void AppendNumberText(double value, std::string& out) {
+void AppendNumberTextWith(DigitSource source, double value, std::string& out) {
   if (value == 0) {
     out += '0';
     return;
   }
-  DecimalDigits digits = EighteenDigits(value);
+  DecimalDigits digits = source(value);
   RoundToShownDigits(digits);
   AppendGeneralFormat(digits, out);
+}
+
+void AppendNumberText(double value, std::string& out) {
+  AppendNumberTextWith(EighteenDigits, value, out);
 }
 
 std::string NumberText(double value) {

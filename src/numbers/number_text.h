@@ -16,6 +16,8 @@
 
 #include <string>
 
+#include "numbers/decimal_digits.h"
+
 namespace quorvane {
 
 std::string NumberText(double value);
@@ -23,5 +25,13 @@ std::string NumberText(double value);
 // Appends the number text to `out`, for building long texts without a
 // temporary string per number.
 void AppendNumberText(double value, std::string& out);
+
+// The 18 digits of a finite non-zero double: EighteenDigits, or another way
+// of producing the same digits (the benchmarks time one built on printf).
+using DigitSource = DecimalDigits (*)(double value);
+
+// AppendNumberText with the 18 digits from `digits`; the rounding and the
+// layout are the same.
+void AppendNumberTextWith(DigitSource digits, double value, std::string& out);
 
 }  // namespace quorvane
