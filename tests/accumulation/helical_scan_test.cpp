@@ -105,10 +105,7 @@ class HelicalScanErrors : public ::testing::TestWithParam<HelicalErrorCase> {};
 TEST_P(HelicalScanErrors, FirstFailingStepDecides) {
   const HelicalErrorCase& c = GetParam();
   MemoryWorkspace workspace;
-  if (!c.rows.empty()) FillProfile(workspace, c.rows);
-  SetScanFields(workspace, c.slice_width, c.slice_number, c.beam_pitch, c.rotations);
-  workspace.SetClipboardText("before");
-  workspace.AddPoint(CurveId::kSeries2, 1, 1);
+  testing::PrepareScan(workspace, c.rows, c.slice_width, c.slice_number, c.beam_pitch, c.rotations);
   const auto error = testing::CaptureError([&] { RunHelicalScanAction(workspace); });
   ASSERT_TRUE(error) << "ended normally";
   EXPECT_EQ(error->message, c.message);

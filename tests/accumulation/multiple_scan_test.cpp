@@ -116,11 +116,10 @@ class MultipleScanErrorOrder : public ::testing::TestWithParam<ErrorOrderCase> {
 TEST_P(MultipleScanErrorOrder, FirstFailingStepDecides) {
   const ErrorOrderCase& c = GetParam();
   MemoryWorkspace workspace;
-  if (!c.rows.empty()) FillProfile(workspace, c.rows);
-  SetScanFields(workspace, c.slice_width, c.slice_number, c.beam_pitch, c.rotations);
-  workspace.SetClipboardText("before");
+  testing::PrepareScan(workspace, c.rows, c.slice_width, c.slice_number, c.beam_pitch, c.rotations);
   EXPECT_EQ(ErrorMessageOf([&] { RunMultipleScanAction(workspace); }), c.message);
   EXPECT_EQ(workspace.clipboard_text(), "before");
+  EXPECT_EQ(workspace.CurveOf(CurveId::kSeries2).points().size(), 1u);
   EXPECT_EQ(workspace.FieldText(Field::kEditMax), "");
 }
 

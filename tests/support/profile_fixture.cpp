@@ -47,4 +47,12 @@ void SetScanFields(Workspace& workspace, const char* slice_width, const char* sl
   if (rotations != nullptr) workspace.SetFieldText(Field::kEditnRot, rotations);
 }
 
+void PrepareScan(Workspace& workspace, const std::vector<ProfileRow>& rows, const char* slice_width,
+                 const char* slice_number, const char* beam_pitch, const char* rotations) {
+  if (!rows.empty()) FillProfile(workspace, rows);
+  SetScanFields(workspace, slice_width, slice_number, beam_pitch, rotations);
+  workspace.SetClipboardText("before");
+  workspace.AddPoint(CurveId::kSeries2, 1, 1);
+}
+
 }  // namespace quorvane::testing

@@ -25,4 +25,10 @@ std::vector<ProfileRow> Rows(const std::vector<double>& positions,
 void SetScanFields(Workspace& workspace, const char* slice_width, const char* slice_number,
                    const char* beam_pitch, const char* rotations);
 
+// A workspace as an accumulation test starts it: the profile rows (none:
+// the fresh window's empty table), the four parameter texts, and a clipboard
+// text "before" and one point on Series2 that a failed action must leave.
+void PrepareScan(Workspace& workspace, const std::vector<ProfileRow>& rows, const char* slice_width,
+                 const char* slice_number, const char* beam_pitch, const char* rotations);
+
 }  // namespace quorvane::testing
