@@ -33,15 +33,15 @@ DecimalDigits PrintfEighteenDigits(double value) {
 
 // Only the 18 digits come from printf; the rounding to 15 and the layout are
 // the core's own stages, so the two texts can differ only where the digits do.
-std::string PrintfNumberText(double value) {
+std::string PrintfNumberText(double value, const NumberFormat& format) {
   std::string text;
-  AppendNumberTextWith(PrintfEighteenDigits, value, text);
+  AppendNumberTextWith(PrintfEighteenDigits, value, format, text);
   return text;
 }
 
 std::string PrintfFormatProfileText(std::span<const double> positions,
-                                    std::span<const double> doses) {
-  return FormatProfileTextWith(PrintfEighteenDigits, positions, doses);
+                                    std::span<const double> doses, const NumberFormat& format) {
+  return FormatProfileTextWith(PrintfEighteenDigits, positions, doses, format);
 }
 
 }  // namespace quorvane::bench

@@ -6,12 +6,14 @@
 #include <span>
 #include <string>
 
+#include "numbers/number_format.h"
+
 namespace quorvane::bench {
 
-std::string PrintfNumberText(double value);
+std::string PrintfNumberText(double value, const NumberFormat& format);
 
 // One line per sample: position, TAB, dose, CR LF.
 std::string PrintfFormatProfileText(std::span<const double> positions,
-                                    std::span<const double> doses);
+                                    std::span<const double> doses, const NumberFormat& format);
 
 }  // namespace quorvane::bench

@@ -44,15 +44,16 @@ constexpr double kEdgeNumbers[] = {2.75,
                                    -0.001};
 
 void CheckPrintfNumberText() {
+  const NumberFormat point;
   for (const double value : kEdgeNumbers) {
-    if (PrintfNumberText(value) != NumberText(value)) {
-      Fail("snprintf number text \"" + PrintfNumberText(value) + "\" differs from \"" +
-           NumberText(value) + "\"");
+    if (PrintfNumberText(value, point) != NumberText(value, point)) {
+      Fail("snprintf number text \"" + PrintfNumberText(value, point) + "\" differs from \"" +
+           NumberText(value, point) + "\"");
     }
   }
   const ProfileSamples samples = HelicalProfileSamples();
-  if (PrintfFormatProfileText(samples.positions, samples.doses) !=
-      FormatProfileText(samples.positions, samples.doses)) {
+  if (PrintfFormatProfileText(samples.positions, samples.doses, point) !=
+      FormatProfileText(samples.positions, samples.doses, point)) {
     Fail("snprintf profile text differs from FormatProfileText");
   }
 }

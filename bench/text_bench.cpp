@@ -31,14 +31,16 @@ void BM_FormatProfileText(benchmark::State& state) {
   const ProfileSamples samples = HelicalProfileSamples();
   // Taken at the first call and kept for the calls Google Benchmark makes
   // while it settles on an iteration count.
-  static const double reference_seconds = FastestRunSeconds(
-      [&] { benchmark::DoNotOptimize(PrintfFormatProfileText(samples.positions, samples.doses)); });
+  static const double reference_seconds = FastestRunSeconds([&] {
+    benchmark::DoNotOptimize(
+        PrintfFormatProfileText(samples.positions, samples.doses, NumberFormat()));
+  });
   const double seconds = TimeEachIteration(state, [&] {
-    benchmark::DoNotOptimize(FormatProfileText(samples.positions, samples.doses));
+    benchmark::DoNotOptimize(FormatProfileText(samples.positions, samples.doses, NumberFormat()));
   });
   ReportSpeedup(state, reference_seconds, seconds);
   ReportPeakBytes(state, [&] {
-    benchmark::DoNotOptimize(FormatProfileText(samples.positions, samples.doses));
+    benchmark::DoNotOptimize(FormatProfileText(samples.positions, samples.doses, NumberFormat()));
   });
   state.SetItemsProcessed(state.iterations() * NumbersPerText(samples));
 }

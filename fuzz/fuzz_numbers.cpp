@@ -13,10 +13,10 @@
 #include <string>
 #include <string_view>
 
-#include "numbers/decimal_separator.h"
 #include "numbers/errors.h"
 #include "numbers/integer_parse.h"
 #include "numbers/integer_text.h"
+#include "numbers/number_format.h"
 #include "numbers/number_parse.h"
 #include "numbers/number_text.h"
 
@@ -50,15 +50,15 @@ int ShortestDigits(double value) {
   return digits;
 }
 
-void CheckNumber(std::string_view text) {
+void CheckNumber(std::string_view text, const quorvane::NumberFormat& format) {
   Extended value = 0;
   try {
-    value = quorvane::ParseNumber(text);
+    value = quorvane::ParseNumber(text, format);
   } catch (const Error& error) {
     Require(error.kind() == ErrorKind::kConversion);
     return;
   }
-  Require(SameValue(quorvane::ParseNumber("  " + std::string(text) + "  "), value));
+  Require(SameValue(quorvane::ParseNumber("  " + std::string(text) + "  ", format), value));
   double stored = 0;
   try {
     stored = quorvane::StoreDouble(value);
@@ -72,11 +72,11 @@ void CheckNumber(std::string_view text) {
   // always shows the same again. The stored double is the same too, but
   // where the decimal falls, at extended precision, exactly halfway between
   // two doubles: the store then rounds to the even one ("1.7900011925514").
-  const std::string shown = quorvane::NumberText(stored);
-  const Extended again = quorvane::ParseNumber(shown);  // raises if not accepted
+  const std::string shown = quorvane::NumberText(stored, format);
+  const Extended again = quorvane::ParseNumber(shown, format);  // raises if not accepted
   if (ShortestDigits(stored) > 15) return;
   const double stored_again = quorvane::StoreDouble(again);
-  Require(quorvane::NumberText(stored_again) == shown);
+  Require(quorvane::NumberText(stored_again, format) == shown);
   if (stored_again != stored) Require(IsHalfwayBetween(again, stored, stored_again));
 }
 
@@ -96,9 +96,9 @@ void CheckInteger(std::string_view text) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   if (size == 0) return 0;
   static const char* const kSeparators[] = {".", ",", "\xD9\xAB"};
-  quorvane::SetDecimalSeparator(kSeparators[data[0] % 3]);
+  const auto format = quorvane::NumberFormat::FromLocaleSetting(kSeparators[data[0] % 3]);
   const std::string_view text(reinterpret_cast<const char*>(data) + 1, size - 1);
-  CheckNumber(text);
+  CheckNumber(text, format);
   CheckInteger(text);
   return 0;
 }

@@ -49,7 +49,7 @@ void RunAction(const std::function<void()>& action) {
   }
 }
 
-void CheckProfileText(const std::string& text) {
+void CheckProfileText(const std::string& text, const quorvane::NumberFormat& format) {
   std::size_t at = 0;
   while (at < text.size()) {
     const std::size_t end = text.find("\r\n", at);
@@ -57,8 +57,8 @@ void CheckProfileText(const std::string& text) {
     const std::string_view line(text.data() + at, end - at);
     const std::size_t tab = line.find('\t');
     Require(tab != std::string_view::npos);
-    quorvane::ParseNumber(line.substr(0, tab));  // raises (and so aborts) if not a number
-    quorvane::ParseNumber(line.substr(tab + 1));
+    quorvane::ParseNumber(line.substr(0, tab), format);  // raises (and so aborts) if not a number
+    quorvane::ParseNumber(line.substr(tab + 1), format);
     at = end + 2;
   }
 }
@@ -78,7 +78,7 @@ void Accumulate(MemoryWorkspace& workspace, bool helical) {
   } catch (const quorvane::Error&) {
     std::abort();  // nothing in the output can fail but the clipboard, which holds here
   }
-  CheckProfileText(workspace.clipboard_text());
+  CheckProfileText(workspace.clipboard_text(), workspace.number_format());
 }
 
 }  // namespace

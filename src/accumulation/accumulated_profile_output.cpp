@@ -41,8 +41,9 @@ void OutputAccumulatedProfile(Workspace& workspace, AccumulationWorkspace& accum
   // Without a width every dose is negative, the run is empty and the centre
   // is never used.
   const std::size_t run = CentreAndPlotLeadingRun(workspace, accumulation, measurement.Centre);
-  workspace.SetClipboardText(
-      format(std::span(accumulation.position).first(run), std::span(accumulation.dose).first(run)));
+  workspace.SetClipboardText(format(std::span(accumulation.position).first(run),
+                                    std::span(accumulation.dose).first(run),
+                                    workspace.number_format()));
 }
 
 }  // namespace quorvane

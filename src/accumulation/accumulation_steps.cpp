@@ -7,8 +7,10 @@
 namespace quorvane {
 
 double NominalBeamWidth(const Workspace& workspace) {
-  const Extended slice_width = ParseNumber(workspace.FieldText(Field::kEditSW));
-  const Extended slice_number = ParseNumber(workspace.FieldText(Field::kEditSN));
+  const Extended slice_width =
+      ParseNumber(workspace.FieldText(Field::kEditSW), workspace.number_format());
+  const Extended slice_number =
+      ParseNumber(workspace.FieldText(Field::kEditSN), workspace.number_format());
   return StoreDouble(Multiply(slice_width, slice_number));
 }
 
@@ -16,7 +18,7 @@ void ReadProfileValues(const Workspace& workspace, std::int32_t point_count,
                        AccumulationWorkspace& accumulation) {
   for (std::int32_t i = 0; i < point_count; ++i) {
     accumulation.profile_value[static_cast<std::size_t>(i)] =
-        ParseStoredNumber(workspace.CellText(kDoseRateColumn, i + 1));
+        ParseStoredNumber(workspace.CellText(kDoseRateColumn, i + 1), workspace.number_format());
   }
 }
 

@@ -36,7 +36,8 @@ std::int64_t TotalFeed(std::int32_t rotations, double beam_width, double beam_pi
 
 std::int32_t AccumulateHelicalScan(const Workspace& workspace, AccumulationWorkspace& accumulation,
                                    SuperpositionKernel superpose) {
-  const double beam_pitch = ParseStoredNumber(workspace.FieldText(Field::kEditBP));
+  const double beam_pitch =
+      ParseStoredNumber(workspace.FieldText(Field::kEditBP), workspace.number_format());
   // A table of fewer than two rows holds no data rows.
   const std::int32_t point_count = std::max(PointCount(workspace), 0);
   CheckPointCountWithinCapacity(point_count);

@@ -33,7 +33,8 @@ std::int32_t AccumulateMultipleScans(const Workspace& workspace,
   CheckProfileHasPoints(point_count);
   const double spacing = SampleSpacing(workspace);
   const double beam_width = NominalBeamWidth(workspace);
-  const Extended beam_pitch = ParseNumber(workspace.FieldText(Field::kEditBP));
+  const Extended beam_pitch =
+      ParseNumber(workspace.FieldText(Field::kEditBP), workspace.number_format());
   const std::int64_t increment = TableIncrement(beam_pitch, beam_width, spacing);
   CheckTableIncrementNotNegative(increment);
 

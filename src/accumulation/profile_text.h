@@ -8,19 +8,22 @@
 #include <span>
 #include <string>
 
+#include "numbers/number_format.h"
 #include "numbers/number_text.h"
 
 namespace quorvane {
 
-std::string FormatProfileText(std::span<const double> positions, std::span<const double> doses);
+std::string FormatProfileText(std::span<const double> positions, std::span<const double> doses,
+                              const NumberFormat& format);
 
 // FormatProfileText with the 18 digits of each number from `digits`.
 std::string FormatProfileTextWith(DigitSource digits, std::span<const double> positions,
-                                  std::span<const double> doses);
+                                  std::span<const double> doses, const NumberFormat& format);
 
 // A way of building that text, for the output to take (the benchmarks time
 // it against one built on printf).
 using ProfileTextFormatter = std::string (*)(std::span<const double> positions,
-                                             std::span<const double> doses);
+                                             std::span<const double> doses,
+                                             const NumberFormat& format);
 
 }  // namespace quorvane

@@ -23,8 +23,10 @@ void DrawMeasuredProfile(Workspace& workspace) {
   std::array<double, kProfileCapacity> dose_rates{};
   for (std::int32_t i = 0; i < point_count; ++i) {
     const auto index = static_cast<std::size_t>(i);
-    positions[index] = ParseStoredNumber(workspace.CellText(kPositionColumn, i + 1));
-    dose_rates[index] = ParseStoredNumber(workspace.CellText(kDoseRateColumn, i + 1));
+    positions[index] =
+        ParseStoredNumber(workspace.CellText(kPositionColumn, i + 1), workspace.number_format());
+    dose_rates[index] =
+        ParseStoredNumber(workspace.CellText(kDoseRateColumn, i + 1), workspace.number_format());
     workspace.AddPoint(CurveId::kSeries1, positions[index], dose_rates[index]);
   }
 

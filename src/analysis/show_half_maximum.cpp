@@ -5,8 +5,9 @@
 namespace quorvane {
 
 void ShowHalfMaximum(Workspace& workspace, const HalfMaximumResult& result) {
-  workspace.SetFieldText(Field::kEditMax, NumberText(result.Peak));
-  workspace.SetFieldText(Field::kEditFWHM, result.HasWidth ? NumberText(result.FWHM) : "");
+  workspace.SetFieldText(Field::kEditMax, NumberText(result.Peak, workspace.number_format()));
+  workspace.SetFieldText(Field::kEditFWHM,
+                         result.HasWidth ? NumberText(result.FWHM, workspace.number_format()) : "");
 }
 
 }  // namespace quorvane

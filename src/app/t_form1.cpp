@@ -13,9 +13,9 @@
 #include "analysis/draw_measured_profile.h"
 #include "app/axis_scaling.h"
 #include "app/profile_chart.h"
-#include "app/system_decimal_separator.h"
 #include "app/utf8_text.h"
 #include "app/window_fonts.h"
+#include "locale/system_number_format.h"
 #include "numbers/errors.h"
 #include "profile_io/load_profile_file.h"
 
@@ -57,8 +57,7 @@ QLabel* NewLabel(QWidget* parent, const char* name, const char* caption, QRect g
 
 }  // namespace
 
-TForm1::TForm1(QWidget* parent) : QWidget(parent) {
-  TakeDecimalSeparatorFromSystemLocale();
+TForm1::TForm1(QWidget* parent) : QWidget(parent), number_format_(SystemNumberFormat()) {
   setWindowTitle(QStringLiteral("Form1"));
   setFont(WindowFont());
   setBackgroundRole(QPalette::Button);
@@ -241,7 +240,7 @@ void TForm1::PushCurvesToChart() {
 }
 
 void TForm1::changeEvent(QEvent* event) {
-  if (event->type() == QEvent::LocaleChange) TakeDecimalSeparatorFromSystemLocale();
+  if (event->type() == QEvent::LocaleChange) number_format_ = SystemNumberFormat();
   QWidget::changeEvent(event);
 }
 

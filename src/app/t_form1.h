@@ -46,6 +46,7 @@ class TForm1 : public QWidget, public Workspace {
   void RemoveAllPoints(CurveId curve) override;
   void AddPoint(CurveId curve, double x, double y) override;
   void SetClipboardText(std::string text) override;
+  const NumberFormat& number_format() const override { return number_format_; }
 
   ErrorBox& error_box() { return error_box_; }
   const ProfileTableModel& table_model() const { return *table_model_; }
@@ -105,6 +106,8 @@ class TForm1 : public QWidget, public Workspace {
   void RunAction(const std::function<void()>& action);
   void PushCurvesToChart();
 
+  // The locale's, taken when the window opens and on every change of it.
+  NumberFormat number_format_;
   ProfileTable table_;
   // Declared after the table it observes, so it goes first.
   std::unique_ptr<ProfileTableModel> table_model_;

@@ -30,8 +30,9 @@ void RunAction(CalcAction action, Workspace& workspace) {
 
 }  // namespace
 
-CalcResult RunCalcCommand(const CalcCommand& command, const std::string& load_path) {
-  MemoryWorkspace workspace;
+CalcResult RunCalcCommand(const CalcCommand& command, const std::string& load_path,
+                          const NumberFormat& number_format) {
+  MemoryWorkspace workspace(number_format);
   CalcResult result;
   try {
     LoadProfileFile(workspace, load_path);

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "cli/calc_command.h"
+#include "numbers/number_format.h"
 
 namespace quorvane::cli {
 
@@ -16,7 +17,9 @@ struct CalcResult {
 };
 
 // `load_path` is the file to load: the command's file, or a copy of
-// standard input for "-".
-CalcResult RunCalcCommand(const CalcCommand& command, const std::string& load_path);
+// standard input for "-". The workspace reads and writes numbers in
+// `number_format`, the locale's, as the window does.
+CalcResult RunCalcCommand(const CalcCommand& command, const std::string& load_path,
+                          const NumberFormat& number_format);
 
 }  // namespace quorvane::cli

@@ -1,9 +1,6 @@
 // quorvane-calc: the actions of the window from a script, through the same
 // core, for many profiles at a time and for checking results without a
 // display.
-#include <QLocale>
-#include <QString>
-
 #include <unistd.h>
 #include <cstdio>
 #include <cstdlib>
@@ -15,7 +12,7 @@
 #include "cli/calc_command.h"
 #include "cli/calc_run.h"
 #include "cli/standard_input_copy.h"
-#include "numbers/decimal_separator.h"
+#include "locale/system_number_format.h"
 
 namespace {
 
@@ -43,16 +40,14 @@ int Run(const std::vector<std::string>& arguments) {
       break;
   }
 
-  // The same decimal separator as the window: the locale's, "." for C.
-  quorvane::SetDecimalSeparator(QLocale::system().decimalPoint().toStdString());
-
   std::optional<quorvane::cli::StandardInputCopy> input;
   std::string load_path = parsed.command.file;
   if (load_path == "-") {
     input.emplace();
     load_path = input->path();
   }
-  const quorvane::cli::CalcResult result = quorvane::cli::RunCalcCommand(parsed.command, load_path);
+  const quorvane::cli::CalcResult result =
+      quorvane::cli::RunCalcCommand(parsed.command, load_path, quorvane::SystemNumberFormat());
   if (!result.ok) {
     WriteAll(stderr, result.error + "\n");
     return kErrorStatus;

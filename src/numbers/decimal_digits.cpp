@@ -3,8 +3,6 @@
 #include <charconv>
 #include <cstring>
 
-#include "numbers/decimal_separator.h"
-
 namespace quorvane {
 namespace {
 
@@ -24,10 +22,7 @@ class TextBuffer {
   void PutZeros(int count) {
     for (int i = 0; i < count; ++i) Put('0');
   }
-  void PutSeparator() {
-    const std::string& separator = DecimalSeparator();
-    Put(separator.data(), separator.size());
-  }
+  void PutSeparator(std::string_view separator) { Put(separator.data(), separator.size()); }
   void PutDigits(const DecimalDigits& d, int from, int to) {
     Put(d.digits.data() + from, static_cast<std::size_t>(to - from));
   }
@@ -41,10 +36,10 @@ class TextBuffer {
   char* end_ = buffer_;
 };
 
-void PutFixed(const DecimalDigits& d, TextBuffer& text) {
+void PutFixed(const DecimalDigits& d, std::string_view separator, TextBuffer& text) {
   if (d.exponent < 0) {
     text.Put('0');
-    text.PutSeparator();
+    text.PutSeparator(separator);
     text.PutZeros(-d.exponent - 1);
     text.PutDigits(d, 0, d.count);
     return;
@@ -56,14 +51,14 @@ void PutFixed(const DecimalDigits& d, TextBuffer& text) {
     return;
   }
   text.PutDigits(d, 0, integer_digits);
-  text.PutSeparator();
+  text.PutSeparator(separator);
   text.PutDigits(d, integer_digits, d.count);
 }
 
-void PutExponentForm(const DecimalDigits& d, TextBuffer& text) {
+void PutExponentForm(const DecimalDigits& d, std::string_view separator, TextBuffer& text) {
   text.PutDigits(d, 0, 1);
   if (d.count > 1) {
-    text.PutSeparator();
+    text.PutSeparator(separator);
     text.PutDigits(d, 1, d.count);
   }
   text.Put('E');
@@ -111,13 +106,13 @@ void RoundToShownDigits(DecimalDigits& d) {
   while (d.count > 1 && DigitAt(d, d.count - 1) == '0') --d.count;
 }
 
-void AppendGeneralFormat(const DecimalDigits& d, std::string& out) {
+void AppendGeneralFormat(const DecimalDigits& d, std::string_view separator, std::string& out) {
   TextBuffer text;
   if (d.negative) text.Put('-');
   if (d.exponent >= -4 && d.exponent < 15) {
-    PutFixed(d, text);
+    PutFixed(d, separator, text);
   } else {
-    PutExponentForm(d, text);
+    PutExponentForm(d, separator, text);
   }
   text.AppendTo(out);
 }

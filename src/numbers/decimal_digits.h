@@ -7,6 +7,7 @@
 
 #include <array>
 #include <string>
+#include <string_view>
 
 namespace quorvane {
 
@@ -28,7 +29,7 @@ DecimalDigits EighteenDigits(double value);
 void RoundToShownDigits(DecimalDigits& digits);
 
 // Fixed notation for exponents -4 to 14, exponent form otherwise ("5E-5",
-// "1.5E300", "1E15"), with DecimalSeparator() between the digits.
-void AppendGeneralFormat(const DecimalDigits& digits, std::string& out);
+// "1.5E300", "1E15"), with the decimal separator between the digits.
+void AppendGeneralFormat(const DecimalDigits& digits, std::string_view separator, std::string& out);
 
 }  // namespace quorvane

@@ -6,7 +6,6 @@
 #include <cstdlib>
 #include <string>
 
-#include "numbers/decimal_separator.h"
 #include "numbers/errors.h"
 
 namespace quorvane {
@@ -159,14 +158,16 @@ Extended RoundToExtended(const ScannedNumber& number) {
 
 }  // namespace
 
-Extended ParseNumber(std::string_view text) {
+Extended ParseNumber(std::string_view text, const NumberFormat& format) {
   ScannedNumber number;
-  if (!Scanner(text, DecimalSeparator()).Scan(number)) throw NumberConversionError(text);
+  if (!Scanner(text, format.decimal_separator()).Scan(number)) throw NumberConversionError(text);
   const Extended value = RoundToExtended(number);
   if (detail::IsInfinite(value)) throw NumberConversionError(text);
   return value;
 }
 
-double ParseStoredNumber(std::string_view text) { return StoreDouble(ParseNumber(text)); }
+double ParseStoredNumber(std::string_view text, const NumberFormat& format) {
+  return StoreDouble(ParseNumber(text, format));
+}
 
 }  // namespace quorvane

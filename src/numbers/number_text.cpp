@@ -4,23 +4,24 @@
 
 namespace quorvane {
 
-void AppendNumberTextWith(DigitSource source, double value, std::string& out) {
+void AppendNumberTextWith(DigitSource source, double value, const NumberFormat& format,
+                          std::string& out) {
   if (value == 0) {
     out += '0';
     return;
   }
   DecimalDigits digits = source(value);
   RoundToShownDigits(digits);
-  AppendGeneralFormat(digits, out);
+  AppendGeneralFormat(digits, format.decimal_separator(), out);
 }
 
-void AppendNumberText(double value, std::string& out) {
-  AppendNumberTextWith(EighteenDigits, value, out);
+void AppendNumberText(double value, const NumberFormat& format, std::string& out) {
+  AppendNumberTextWith(EighteenDigits, value, format, out);
 }
 
-std::string NumberText(double value) {
+std::string NumberText(double value, const NumberFormat& format) {
   std::string text;
-  AppendNumberText(value, text);
+  AppendNumberText(value, format, text);
   return text;
 }
 

@@ -7,7 +7,7 @@
 // up to below 10^15 (judged on the rounded digits) are written in fixed
 // notation, all others as a digit, the fraction if any, "E", "-" for a
 // negative exponent and the exponent without leading zeros. Either zero is
-// "0". The decimal separator is DecimalSeparator().
+// "0". The decimal separator is the format's (here ".").
 //   NumberText(2.75) -> "2.75"        NumberText(0.0001) -> "0.0001"
 //   NumberText(0.00005) -> "5E-5"     NumberText(1e15) -> "1E15"
 //   NumberText(1234567890123456.0) -> "1.23456789012346E15"
@@ -17,14 +17,15 @@
 #include <string>
 
 #include "numbers/decimal_digits.h"
+#include "numbers/number_format.h"
 
 namespace quorvane {
 
-std::string NumberText(double value);
+std::string NumberText(double value, const NumberFormat& format);
 
 // Appends the number text to `out`, for building long texts without a
 // temporary string per number.
-void AppendNumberText(double value, std::string& out);
+void AppendNumberText(double value, const NumberFormat& format, std::string& out);
 
 // The 18 digits of a finite non-zero double: EighteenDigits, or another way
 // of producing the same digits (the benchmarks time one built on printf).
@@ -32,6 +33,7 @@ using DigitSource = DecimalDigits (*)(double value);
 
 // AppendNumberText with the 18 digits from `digits`; the rounding and the
 // layout are the same.
-void AppendNumberTextWith(DigitSource digits, double value, std::string& out);
+void AppendNumberTextWith(DigitSource digits, double value, const NumberFormat& format,
+                          std::string& out);
 
 }  // namespace quorvane

@@ -12,8 +12,8 @@ bool IsWholePowerOfTwo(double value) {
   return std::frexp(value, &exponent) == 0.5;
 }
 
-bool IsHeaderLine(std::string_view second_part) {
-  return IsWholePowerOfTwo(ParseStoredNumber(second_part));
+bool IsHeaderLine(std::string_view second_part, const NumberFormat& format) {
+  return IsWholePowerOfTwo(ParseStoredNumber(second_part, format));
 }
 
 }  // namespace quorvane

@@ -7,6 +7,8 @@
 
 #include <string_view>
 
+#include "numbers/number_format.h"
+
 namespace quorvane {
 
 // Decided exactly on the stored double: positive and a significand of a
@@ -15,6 +17,6 @@ bool IsWholePowerOfTwo(double value);
 
 // Raises the conversion error for a text that is no number and the overflow
 // error for a value beyond the double range.
-bool IsHeaderLine(std::string_view second_part);
+bool IsHeaderLine(std::string_view second_part, const NumberFormat& format);
 
 }  // namespace quorvane

@@ -21,7 +21,7 @@ namespace {
 void TakeHeaderLine(Workspace& workspace, const std::string& path,
                     std::optional<TextFileReader>& reader, LoadObserver* observer) {
   const ProfileLine first = SplitProfileLine(reader->ReadLine());
-  if (IsHeaderLine(first.second)) {
+  if (IsHeaderLine(first.second, workspace.number_format())) {
     workspace.SetFieldText(Field::kEditSW, first.first);
     workspace.SetFieldText(Field::kEditSN, first.second);
     return;

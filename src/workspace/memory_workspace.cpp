@@ -6,7 +6,8 @@
 
 namespace quorvane {
 
-MemoryWorkspace::MemoryWorkspace() {
+MemoryWorkspace::MemoryWorkspace(NumberFormat number_format)
+    : number_format_(std::move(number_format)) {
   for (const Field field : kAllFields) fields_[field] = std::string(StartText(field));
 }
 

@@ -13,7 +13,7 @@ namespace quorvane {
 
 class MemoryWorkspace : public Workspace {
  public:
-  MemoryWorkspace();
+  explicit MemoryWorkspace(NumberFormat number_format = NumberFormat());
 
   std::int32_t RowCount() const override { return table_.RowCount(); }
   void SetRowCount(std::int32_t row_count) override { table_.SetRowCount(row_count); }
@@ -27,6 +27,7 @@ class MemoryWorkspace : public Workspace {
   void AddPoint(CurveId curve, double x, double y) override;
 
   void SetClipboardText(std::string text) override;
+  const NumberFormat& number_format() const override { return number_format_; }
 
   const Curve& CurveOf(CurveId curve) const;
   const std::string& clipboard_text() const { return clipboard_text_; }
@@ -35,6 +36,7 @@ class MemoryWorkspace : public Workspace {
   void set_clipboard_held(bool held) { clipboard_held_ = held; }
 
  private:
+  NumberFormat number_format_;
   ProfileTable table_;
   std::map<Field, std::string> fields_;
   Curve measured_;

@@ -11,8 +11,10 @@ namespace quorvane {
 std::int32_t PointCount(const Workspace& workspace) { return workspace.RowCount() - 2; }
 
 double SampleSpacing(const Workspace& workspace) {
-  const Extended second = ParseNumber(workspace.CellText(kPositionColumn, 2));
-  const Extended first = ParseNumber(workspace.CellText(kPositionColumn, 1));
+  const Extended second =
+      ParseNumber(workspace.CellText(kPositionColumn, 2), workspace.number_format());
+  const Extended first =
+      ParseNumber(workspace.CellText(kPositionColumn, 1), workspace.number_format());
   return StoreDouble(Subtract(second, first));
 }
 

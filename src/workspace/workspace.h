@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "numbers/number_format.h"
 #include "workspace/curve.h"
 #include "workspace/field.h"
 
@@ -38,6 +39,10 @@ class Workspace {
   // cannot be opened, raises the input/output error kClipboardOpenMessage and
   // leaves the old contents.
   virtual void SetClipboardText(std::string text) = 0;
+
+  // How this workspace reads and writes numbers: every field, cell and
+  // number text of an action goes through it.
+  virtual const NumberFormat& number_format() const = 0;
 };
 
 }  // namespace quorvane

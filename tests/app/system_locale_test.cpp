@@ -1,12 +1,12 @@
-// The window takes the decimal separator from the user's locale when it
-// opens and again when the locale changes. CTest runs this program with a
-// German locale, whose separator is the comma.
+// The window takes its number format from the user's locale when it opens
+// and again when the locale changes. CTest runs this program with a German
+// locale, whose separator is the comma.
 #include <QEvent>
 #include <QLocale>
 #include <QTest>
 
 #include "app/t_form1.h"
-#include "numbers/decimal_separator.h"
+#include "locale/system_number_format.h"
 
 class SystemLocaleTest : public QObject {
   Q_OBJECT
@@ -17,14 +17,16 @@ class SystemLocaleTest : public QObject {
 
 void SystemLocaleTest::separatorFollowsTheLocale() {
   QCOMPARE(QLocale::system().decimalPoint(), QStringLiteral(","));
-  quorvane::SetDecimalSeparator(".");
+  QCOMPARE(QString::fromStdString(std::string(quorvane::SystemNumberFormat().decimal_separator())),
+           QStringLiteral(","));
   quorvane::TForm1 form;
-  QCOMPARE(quorvane::DecimalSeparator(), std::string(","));
+  QCOMPARE(QString::fromStdString(std::string(form.number_format().decimal_separator())),
+           QStringLiteral(","));
 
-  quorvane::SetDecimalSeparator(".");
   QEvent change(QEvent::LocaleChange);
   QCoreApplication::sendEvent(&form, &change);
-  QCOMPARE(quorvane::DecimalSeparator(), std::string(","));
+  QCOMPARE(QString::fromStdString(std::string(form.number_format().decimal_separator())),
+           QStringLiteral(","));
 }
 
 QTEST_MAIN(SystemLocaleTest)

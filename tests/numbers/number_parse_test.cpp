@@ -7,8 +7,8 @@
 #include <random>
 #include <string>
 
-#include "numbers/decimal_separator.h"
 #include "numbers/errors.h"
+#include "numbers/number_format.h"
 #include "support/big_unsigned.h"
 #include "support/hexfloat.h"
 
@@ -22,7 +22,7 @@ using testing::Hex;
 
 class NumberParseTest : public ::testing::Test {
  protected:
-  void TearDown() override { SetDecimalSeparator("."); }
+  NumberFormat format_;  // "." unless a test chooses another
 };
 
 struct AcceptedCase {
@@ -46,7 +46,7 @@ TEST_F(NumberParseTest, AcceptsTheGrammar) {
       {"-1e-99999", -0.0L}, {"0.1", 0.1L},
   };
   for (const auto& c : cases) {
-    const Extended value = ParseNumber(c.text);
+    const Extended value = ParseNumber(c.text, format_);
     EXPECT_EQ(value, c.value) << '"' << c.text << "\" gave " << Hex(value);
     EXPECT_EQ(std::signbit(value), std::signbit(c.value)) << c.text;
   }
@@ -60,7 +60,7 @@ TEST_F(NumberParseTest, RejectsEverythingElseWithTheConversionError) {
   };
   for (const char* text : cases) {
     try {
-      const Extended value = ParseNumber(text);
+      const Extended value = ParseNumber(text, format_);
       ADD_FAILURE() << '"' << text << "\" accepted as " << Hex(value);
     } catch (const Error& error) {
       EXPECT_EQ(error.kind(), ErrorKind::kConversion);
@@ -72,25 +72,25 @@ TEST_F(NumberParseTest, RejectsEverythingElseWithTheConversionError) {
 TEST_F(NumberParseTest, BeyondTheExtendedRangeIsTheConversionError) {
   for (const char* text : {"1e4933", "-1.2e4932", "1e99999999999999999999999"}) {
     try {
-      ParseNumber(text);
+      ParseNumber(text, format_);
       ADD_FAILURE() << text << " accepted";
     } catch (const Error& error) {
       EXPECT_EQ(error.kind(), ErrorKind::kConversion) << text;
     }
   }
-  EXPECT_EQ(ParseNumber("1.18973149535723176502e4932"), LDBL_MAX);
+  EXPECT_EQ(ParseNumber("1.18973149535723176502e4932", format_), LDBL_MAX);
 }
 
 TEST_F(NumberParseTest, BeyondTheDoubleRangeOverflowsOnlyWhenStored) {
-  EXPECT_EQ(ParseNumber("1e309"), 1e309L);
+  EXPECT_EQ(ParseNumber("1e309", format_), 1e309L);
   try {
-    ParseStoredNumber("1e309");
+    ParseStoredNumber("1e309", format_);
     ADD_FAILURE() << "stored without error";
   } catch (const Error& error) {
     EXPECT_EQ(error.kind(), ErrorKind::kOverflow);
     EXPECT_EQ(error.message(), "浮動小数点数のオーバーフロー");
   }
-  EXPECT_EQ(ParseStoredNumber("1.7976931348623157e308"), DBL_MAX);
+  EXPECT_EQ(ParseStoredNumber("1.7976931348623157e308", format_), DBL_MAX);
 }
 
 TEST_F(NumberParseTest, StoringRoundsTheExtendedValueAgain) {
@@ -98,58 +98,60 @@ TEST_F(NumberParseTest, StoringRoundsTheExtendedValueAgain) {
   // halfway between two doubles, and the store takes the even one, one unit
   // below the double nearest the decimal. The value is formed at extended
   // precision by the rule, so this is the right result.
-  EXPECT_EQ(ParseNumber("1.7900011925514"), 0x1.ca3d84a5cf2bc8p+0L);
-  EXPECT_EQ(ParseStoredNumber("1.7900011925514"), 0x1.ca3d84a5cf2bcp+0);
+  EXPECT_EQ(ParseNumber("1.7900011925514", format_), 0x1.ca3d84a5cf2bc8p+0L);
+  EXPECT_EQ(ParseStoredNumber("1.7900011925514", format_), 0x1.ca3d84a5cf2bcp+0);
   EXPECT_EQ(std::strtod("1.7900011925514", nullptr), 0x1.ca3d84a5cf2bdp+0);
 }
 
 TEST_F(NumberParseTest, UnderflowGivesSubnormalsOrZeroSilently) {
-  EXPECT_EQ(ParseNumber("1e-4940"), 1e-4940L);
-  EXPECT_GT(ParseNumber("4e-4951"), 0.0L);
-  EXPECT_EQ(ParseNumber("1e-4952"), 0.0L);
-  EXPECT_EQ(ParseStoredNumber("4.9406564584124654e-324"), 0x1p-1074);
-  EXPECT_EQ(ParseStoredNumber("1e-330"), 0.0);
+  EXPECT_EQ(ParseNumber("1e-4940", format_), 1e-4940L);
+  EXPECT_GT(ParseNumber("4e-4951", format_), 0.0L);
+  EXPECT_EQ(ParseNumber("1e-4952", format_), 0.0L);
+  EXPECT_EQ(ParseStoredNumber("4.9406564584124654e-324", format_), 0x1p-1074);
+  EXPECT_EQ(ParseStoredNumber("1e-330", format_), 0.0);
 }
 
 TEST_F(NumberParseTest, CommaSeparatorReplacesThePoint) {
-  SetDecimalSeparator(",");
-  EXPECT_EQ(ParseNumber("1,5"), 1.5L);
-  EXPECT_EQ(ParseNumber(","), 0.0L);
-  EXPECT_THROW(ParseNumber("1.5"), Error);
-  EXPECT_THROW(ParseNumber("1,5,"), Error);
+  format_ = NumberFormat::FromLocaleSetting(",");
+  EXPECT_EQ(ParseNumber("1,5", format_), 1.5L);
+  EXPECT_EQ(ParseNumber(",", format_), 0.0L);
+  EXPECT_THROW(ParseNumber("1.5", format_), Error);
+  EXPECT_THROW(ParseNumber("1,5,", format_), Error);
 }
 
 TEST_F(NumberParseTest, MultiByteSeparator) {
-  SetDecimalSeparator("\xD9\xAB");  // U+066B
+  format_ = NumberFormat::FromLocaleSetting("\xD9\xAB");  // U+066B
   EXPECT_EQ(ParseNumber("2\xD9\xAB"
-                        "25"),
+                        "25",
+                        format_),
             2.25L);
-  EXPECT_EQ(ParseNumber("-\xD9\xAB"), -0.0L);
+  EXPECT_EQ(ParseNumber("-\xD9\xAB", format_), -0.0L);
   EXPECT_THROW(ParseNumber("2\xD9"
-                           "25"),
+                           "25",
+                           format_),
                Error);
-  EXPECT_THROW(ParseNumber("2.25"), Error);
+  EXPECT_THROW(ParseNumber("2.25", format_), Error);
 }
 
 TEST_F(NumberParseTest, ThousandsOfDigitsAndExponentDigits) {
   const std::string ones(5000, '1');
-  EXPECT_THROW(ParseNumber(ones), Error);  // 1.1e4999 is beyond the extended range
-  EXPECT_EQ(ParseNumber("0." + std::string(3000, '0') + "1e3001"), 1.0L);
-  EXPECT_EQ(ParseNumber("1e" + std::string(3000, '0') + "1"), 10.0L);
-  EXPECT_EQ(ParseNumber("1" + std::string(4000, '0') + "e-4000"), 1.0L);
-  EXPECT_EQ(ParseNumber("1e-" + std::string(3000, '9')), 0.0L);
-  EXPECT_THROW(ParseNumber("1e" + std::string(3000, '9')), Error);
+  EXPECT_THROW(ParseNumber(ones, format_), Error);  // 1.1e4999 is beyond the extended range
+  EXPECT_EQ(ParseNumber("0." + std::string(3000, '0') + "1e3001", format_), 1.0L);
+  EXPECT_EQ(ParseNumber("1e" + std::string(3000, '0') + "1", format_), 10.0L);
+  EXPECT_EQ(ParseNumber("1" + std::string(4000, '0') + "e-4000", format_), 1.0L);
+  EXPECT_EQ(ParseNumber("1e-" + std::string(3000, '9'), format_), 0.0L);
+  EXPECT_THROW(ParseNumber("1e" + std::string(3000, '9'), format_), Error);
   // A long tail that decides the rounding: 1 + 2^-64 (halfway between 1 and
   // its successor) rounds to even, just above it rounds up.
   const std::string half = "1.0000000000000000000542101086242752217003726400434970855712890625";
-  EXPECT_EQ(ParseNumber(half), 1.0L);
-  EXPECT_EQ(ParseNumber(half + std::string(20000, '0') + "1"), 1.0L + 0x1p-63L);
+  EXPECT_EQ(ParseNumber(half, format_), 1.0L);
+  EXPECT_EQ(ParseNumber(half + std::string(20000, '0') + "1", format_), 1.0L + 0x1p-63L);
 }
 
 // The oracle: the parsed value is the extended value nearest to the exact
 // decimal value, an exact tie going to the even significand.
 void ExpectCorrectlyRounded(const std::string& digits, int exponent, const std::string& text) {
-  const Extended parsed = ParseNumber(text);
+  const Extended parsed = ParseNumber(text, NumberFormat());
   ASSERT_TRUE(std::isfinite(parsed));
   const Extended below = std::nextafter(parsed, 0.0L);
   const Extended above = std::nextafter(parsed, LDBL_MAX);
@@ -219,14 +221,16 @@ TEST_F(NumberParseTest, MidpointsBetweenExtendedValuesRoundToEvenSeeded) {
     const std::string tie = exact.digits + "e" + std::to_string(exact.exponent);
     const bool value_is_even = (bits & 1) == 0;
     const Extended even = value_is_even ? value : next;
-    EXPECT_EQ(ParseNumber(tie), even) << tie;
-    EXPECT_EQ(ParseNumber(exact.digits + "1e" + std::to_string(exact.exponent - 1)), next) << tie;
+    EXPECT_EQ(ParseNumber(tie, format_), even) << tie;
+    EXPECT_EQ(ParseNumber(exact.digits + "1e" + std::to_string(exact.exponent - 1), format_), next)
+        << tie;
     std::string lower = exact.digits;
     // Subtract one unit in the last place of the decimal midpoint: digits end
     // in 5, so decrementing the last digit cannot borrow.
     ASSERT_EQ(lower.back(), '5');
     lower.back() = '4';
-    EXPECT_EQ(ParseNumber(lower + "9e" + std::to_string(exact.exponent - 1)), value) << tie;
+    EXPECT_EQ(ParseNumber(lower + "9e" + std::to_string(exact.exponent - 1), format_), value)
+        << tie;
   }
 }
 

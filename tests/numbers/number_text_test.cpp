@@ -8,7 +8,7 @@
 #include <random>
 #include <string>
 
-#include "numbers/decimal_separator.h"
+#include "numbers/number_format.h"
 #include "support/big_unsigned.h"
 #include "support/hexfloat.h"
 
@@ -19,7 +19,7 @@ using testing::Hex;
 
 class NumberTextTest : public ::testing::Test {
  protected:
-  void TearDown() override { SetDecimalSeparator("."); }
+  NumberFormat format_;  // "." unless a test chooses another
 };
 
 TEST_F(NumberTextTest, GeneralFormatExamples) {
@@ -54,23 +54,23 @@ TEST_F(NumberTextTest, GeneralFormatExamples) {
       {0x1p-1074, "4.94065645841247E-324"},
       {1e100, "1E100"},
   };
-  for (const auto& c : cases) EXPECT_EQ(NumberText(c.value), c.text) << Hex(c.value);
+  for (const auto& c : cases) EXPECT_EQ(NumberText(c.value, format_), c.text) << Hex(c.value);
 }
 
 TEST_F(NumberTextTest, RoundsTheEighteenDigitFormNotTheExactValue) {
   // Exactly 1.11165348947636499765...: its 18-digit form 1.11165348947636500
   // rounds up at the 16th digit although the exact value would round down.
-  EXPECT_EQ(NumberText(1.111653489476365), "1.11165348947637");
-  EXPECT_EQ(NumberText(8.652089564556535), "8.65208956455654");
+  EXPECT_EQ(NumberText(1.111653489476365, format_), "1.11165348947637");
+  EXPECT_EQ(NumberText(8.652089564556535, format_), "8.65208956455654");
 }
 
 TEST_F(NumberTextTest, UsesTheDecimalSeparator) {
-  SetDecimalSeparator(",");
-  EXPECT_EQ(NumberText(0.25), "0,25");
-  EXPECT_EQ(NumberText(1.5e-7), "1,5E-7");
-  EXPECT_EQ(NumberText(-2), "-2");
-  SetDecimalSeparator("\xD9\xAB");
-  EXPECT_EQ(NumberText(2.5),
+  format_ = NumberFormat::FromLocaleSetting(",");
+  EXPECT_EQ(NumberText(0.25, format_), "0,25");
+  EXPECT_EQ(NumberText(1.5e-7, format_), "1,5E-7");
+  EXPECT_EQ(NumberText(-2, format_), "-2");
+  format_ = NumberFormat::FromLocaleSetting("\xD9\xAB");
+  EXPECT_EQ(NumberText(2.5, format_),
             "2\xD9\xAB"
             "5");
 }
@@ -136,7 +136,7 @@ TEST_F(NumberTextTest, RandomBitPatternsMatchTheExactOracleSeeded) {
     if (!std::isfinite(value)) continue;
     if (trial % 3 == 1)
       value = std::ldexp(std::fmod(value, 1.0), static_cast<int>(random() % 120) - 60);
-    EXPECT_EQ(NumberText(value), OracleNumberText(value)) << Hex(value);
+    EXPECT_EQ(NumberText(value, format_), OracleNumberText(value)) << Hex(value);
   }
 }
 
@@ -149,7 +149,7 @@ TEST_F(NumberTextTest, DecimalTextsNearTheRoundingBoundariesMatchTheOracleSeeded
     const std::string text = head.substr(0, 1) + "." + head.substr(1) + tails[trial % 7] + "e" +
                              std::to_string(static_cast<int>(random() % 40) - 20);
     const double value = std::strtod(text.c_str(), nullptr);
-    EXPECT_EQ(NumberText(value), OracleNumberText(value)) << text << " " << Hex(value);
+    EXPECT_EQ(NumberText(value, format_), OracleNumberText(value)) << text << " " << Hex(value);
   }
 }
 
@@ -162,7 +162,7 @@ TEST_F(NumberTextTest, ShortDecimalsRoundTrip) {
     const int exponent = static_cast<int>(random() % 60) - 30;
     const double value =
         std::strtod((std::to_string(mantissa) + "e" + std::to_string(exponent)).c_str(), nullptr);
-    const std::string text = NumberText(value);
+    const std::string text = NumberText(value, format_);
     EXPECT_EQ(std::strtod(text.c_str(), nullptr), value) << text;
   }
 }

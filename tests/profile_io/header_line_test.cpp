@@ -21,15 +21,15 @@ TEST(IsWholePowerOfTwo, ExactlyOnTheStoredDouble) {
 
 TEST(IsHeaderLine, LooksAtTheNumberNotTheText) {
   for (const char* yes : {"4", "4.0", "4e0", " 4 ", "0.5", "1", "64", "0.125"}) {
-    EXPECT_TRUE(IsHeaderLine(yes)) << yes;
+    EXPECT_TRUE(IsHeaderLine(yes, NumberFormat())) << yes;
   }
   for (const char* no : {"3", "24", "0.3", "0", "-4", "-0", "0.1"}) {
-    EXPECT_FALSE(IsHeaderLine(no)) << no;
+    EXPECT_FALSE(IsHeaderLine(no, NumberFormat())) << no;
   }
-  EXPECT_THROW(IsHeaderLine("mGy/s"), Error);
-  EXPECT_THROW(IsHeaderLine(""), Error);
+  EXPECT_THROW(IsHeaderLine("mGy/s", NumberFormat()), Error);
+  EXPECT_THROW(IsHeaderLine("", NumberFormat()), Error);
   try {
-    IsHeaderLine("1e400");
+    IsHeaderLine("1e400", NumberFormat());
     ADD_FAILURE() << "no error";
   } catch (const Error& error) {
     EXPECT_EQ(error.kind(), ErrorKind::kOverflow);

@@ -1,12 +1,7 @@
-#include "numbers/decimal_separator.h"
+#include "numbers/number_format.h"
 
 namespace quorvane {
 namespace {
-
-std::string& Separator() {
-  static std::string separator = ".";
-  return separator;
-}
 
 std::size_t Utf8SequenceLength(unsigned char lead) {
   if (lead >= 0xF0 && lead <= 0xF4) return 4;
@@ -29,11 +24,9 @@ std::string_view FirstCharacter(std::string_view text) {
   return text.substr(0, length);
 }
 
-void SetDecimalSeparator(std::string_view locale_setting) {
+NumberFormat NumberFormat::FromLocaleSetting(std::string_view locale_setting) {
   const std::string_view first = FirstCharacter(locale_setting);
-  Separator() = first.empty() ? std::string(".") : std::string(first);
+  return first.empty() ? NumberFormat() : NumberFormat(first);
 }
-
-const std::string& DecimalSeparator() { return Separator(); }
 
 }  // namespace quorvane
