@@ -7,7 +7,7 @@
 #include <string_view>
 
 #include "fuzz_input_file.h"
-#include "numbers/errors.h"
+#include "errors/error.h"
 #include "profile_io/load_profile_file.h"
 #include "workspace/curve.h"
 #include "workspace/memory_workspace.h"

@@ -13,7 +13,7 @@
 #include <string>
 #include <string_view>
 
-#include "numbers/errors.h"
+#include "errors/error.h"
 #include "numbers/integer_parse.h"
 #include "numbers/integer_text.h"
 #include "numbers/number_format.h"

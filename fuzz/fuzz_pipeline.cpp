@@ -18,7 +18,7 @@
 #include "accumulation/multiple_scan.h"
 #include "analysis/draw_measured_profile.h"
 #include "fuzz_input_file.h"
-#include "numbers/errors.h"
+#include "errors/error.h"
 #include "numbers/number_parse.h"
 #include "profile_io/load_profile_file.h"
 #include "workspace/memory_workspace.h"

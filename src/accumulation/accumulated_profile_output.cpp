@@ -1,11 +1,11 @@
 #include "accumulation/accumulated_profile_output.h"
 
 #include <span>
-#include <stdexcept>
 
 #include "accumulation/profile_text.h"
 #include "analysis/half_maximum.h"
 #include "analysis/show_half_maximum.h"
+#include "errors/invariant.h"
 #include "numbers/extended.h"
 
 namespace quorvane {
@@ -21,7 +21,7 @@ std::size_t CentreAndPlotLeadingRun(Workspace& workspace, AccumulationWorkspace&
     accumulation.position[j] = StoreDouble(Subtract(accumulation.position[j], centre));
     workspace.AddPoint(CurveId::kSeries2, accumulation.position[j], accumulation.dose[j]);
   }
-  if (j == accumulation.dose.size()) throw std::logic_error("accumulated profile without its end");
+  QUORVANE_CHECK(j < accumulation.dose.size());  // the run ends before the array does
   return j;
 }
 
@@ -29,9 +29,7 @@ std::size_t CentreAndPlotLeadingRun(Workspace& workspace, AccumulationWorkspace&
 
 void OutputAccumulatedProfile(Workspace& workspace, AccumulationWorkspace& accumulation,
                               std::int32_t accumulated_length, ProfileTextFormatter format) {
-  if (accumulated_length < 1 || accumulated_length > kAccumulationCapacity) {
-    throw std::logic_error("accumulated length outside the workspace");
-  }
+  QUORVANE_CHECK(accumulated_length >= 1 && accumulated_length <= kAccumulationCapacity);
   const auto length = static_cast<std::size_t>(accumulated_length);
   const HalfMaximumResult measurement = MeasureHalfMaximum(
       std::span(accumulation.position).first(length), std::span(accumulation.dose).first(length));

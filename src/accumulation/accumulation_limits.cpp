@@ -1,43 +1,46 @@
 #include "accumulation/accumulation_limits.h"
 
 #include "accumulation/accumulation_workspace.h"
-#include "numbers/errors.h"
+#include "errors/error.h"
+#include "errors/messages.h"
 #include "workspace/profile_values.h"
 
 namespace quorvane {
 namespace {
 
-[[noreturn]] void Refuse(const char* pattern, Int128 value) {
-  throw RefusalError(FillMessage(pattern, IntegerText(value)));
+using MessageOf = std::string (*)(std::string_view value);
+
+[[noreturn]] void Refuse(MessageOf message, Int128 value) {
+  throw RefusalError(message(IntegerText(value)));
 }
 
 }  // namespace
 
 void CheckPointCountWithinCapacity(std::int64_t point_count) {
-  if (point_count > kProfileCapacity) throw RefusalError(ProfileTooLongMessage(point_count));
+  if (point_count > kProfileCapacity) Refuse(messages::ProfileTooLong, point_count);
 }
 
 void CheckProfileHasPoints(std::int64_t point_count) {
-  if (point_count < 1) throw RefusalError("プロファイルに点がありません");
+  if (point_count < 1) throw RefusalError(std::string(messages::kProfileWithoutPoints));
 }
 
 void CheckTableIncrementNotNegative(std::int64_t increment) {
-  if (increment < 0) Refuse("テーブル移動量 (%d サンプル) が負です", increment);
+  if (increment < 0) Refuse(messages::NegativeTableIncrement, increment);
 }
 
 void CheckRotationsAtLeastOne(std::int64_t rotations) {
-  if (rotations < 1) Refuse("回転数 (%d) は 1 以上でなければなりません", rotations);
+  if (rotations < 1) Refuse(messages::TooFewRotations, rotations);
 }
 
 void CheckTotalFeedAtLeastOne(std::int64_t total_feed) {
   if (total_feed < 1) {
-    Refuse("総送り量 (%d サンプル) が 1 サンプルに満たないため積算できません", total_feed);
+    Refuse(messages::TotalFeedBelowOneSample, total_feed);
   }
 }
 
 void CheckAccumulatedLengthWithinCapacity(Int128 length) {
   if (length > kAccumulationCapacity) {
-    Refuse("積算長 (%d サンプル) が上限の 50001 を超えています", length);
+    Refuse(messages::AccumulatedLengthTooLong, length);
   }
 }
 

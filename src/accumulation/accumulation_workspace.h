@@ -7,11 +7,10 @@
 #include <cstdint>
 #include <vector>
 
+#include "errors/capacities.h"
 #include "workspace/profile_values.h"
 
 namespace quorvane {
-
-inline constexpr std::int32_t kAccumulationCapacity = 50001;
 
 struct AccumulationWorkspace {
   AccumulationWorkspace()

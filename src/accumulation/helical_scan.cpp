@@ -3,11 +3,11 @@
 #include <algorithm>
 #include <array>
 #include <span>
-#include <stdexcept>
 
 #include "accumulation/accumulation_limits.h"
 #include "accumulation/accumulation_steps.h"
 #include "accumulation/superposition.h"
+#include "errors/invariant.h"
 #include "numbers/extended.h"
 #include "numbers/integer_parse.h"
 #include "numbers/integer_text.h"
@@ -54,7 +54,7 @@ std::int32_t AccumulateHelicalScan(const Workspace& workspace, AccumulationWorks
   CheckAccumulatedLengthWithinCapacity(length);
   // A feed per rotation beyond 32 bits would keep only its low bits, but it
   // implies a total feed beyond the capacity, refused above.
-  if (feed != LowBits32(feed)) throw std::logic_error("feed per rotation beyond 32 bits");
+  QUORVANE_CHECK(feed == LowBits32(feed));
 
   // The quotient is the same at every step, so it is formed once per point,
   // in point order, and kept at extended precision. A feed of 0 fails at the

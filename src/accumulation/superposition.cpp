@@ -1,10 +1,10 @@
 #include "accumulation/superposition.h"
 
 #include <algorithm>
-#include <stdexcept>
 #include <vector>
 
 #include "accumulation/repeated_sum.h"
+#include "errors/invariant.h"
 
 namespace quorvane {
 namespace {
@@ -17,7 +17,7 @@ void CheckWithinDose(std::size_t term_count, std::int64_t copies, std::int64_t s
       (copies == 1 || (static_cast<std::uint64_t>(shift) <= dose_size &&
                        static_cast<std::uint64_t>(copies - 1) * static_cast<std::uint64_t>(shift) <=
                            dose_size - term_count));
-  if (!fits) throw std::logic_error("superposition beyond the dose array");
+  QUORVANE_CHECK(fits);  // the superposition stays within the dose array
 }
 
 double Step(double dose, Extended term) { return StoreDouble(Add(dose, term)); }

@@ -6,7 +6,9 @@
 
 #include "analysis/half_maximum.h"
 #include "analysis/show_half_maximum.h"
-#include "numbers/errors.h"
+#include "errors/error.h"
+#include "errors/messages.h"
+#include "numbers/integer_text.h"
 #include "numbers/number_parse.h"
 #include "workspace/profile_table.h"
 #include "workspace/profile_values.h"
@@ -16,7 +18,8 @@ namespace quorvane {
 void DrawMeasuredProfile(Workspace& workspace) {
   // A table of fewer than two rows holds no data rows.
   const std::int32_t point_count = std::max(PointCount(workspace), 0);
-  if (point_count > kProfileCapacity) throw RefusalError(ProfileTooLongMessage(point_count));
+  if (point_count > kProfileCapacity)
+    throw RefusalError(messages::ProfileTooLong(IntegerText(std::int64_t{point_count})));
 
   workspace.RemoveAllPoints(CurveId::kSeries1);
   std::array<double, kProfileCapacity> positions{};

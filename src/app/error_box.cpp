@@ -4,7 +4,7 @@
 
 #include "app/program_title.h"
 #include "app/utf8_text.h"
-#include "numbers/errors.h"
+#include "errors/error_box_text.h"
 
 namespace quorvane {
 

@@ -16,7 +16,7 @@
 #include "app/utf8_text.h"
 #include "app/window_fonts.h"
 #include "locale/system_number_format.h"
-#include "numbers/errors.h"
+#include "errors/error.h"
 #include "profile_io/load_profile_file.h"
 
 namespace quorvane {

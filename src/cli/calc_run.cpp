@@ -2,7 +2,8 @@
 
 #include "accumulation/scan_actions.h"
 #include "analysis/draw_measured_profile.h"
-#include "numbers/errors.h"
+#include "errors/error.h"
+#include "errors/error_box_text.h"
 #include "profile_io/load_profile_file.h"
 #include "workspace/memory_workspace.h"
 

@@ -1,6 +1,6 @@
 #include "numbers/extended.h"
 
-#include "numbers/errors.h"
+#include "errors/error.h"
 
 namespace quorvane {
 

@@ -2,7 +2,7 @@
 
 #include <optional>
 
-#include "numbers/errors.h"
+#include "errors/error.h"
 
 namespace quorvane {
 namespace {

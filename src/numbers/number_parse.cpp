@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "numbers/errors.h"
+#include "errors/error.h"
 
 namespace quorvane {
 namespace {

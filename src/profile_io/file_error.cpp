@@ -4,6 +4,7 @@
 #include <cerrno>
 #include <string>
 
+#include "errors/messages.h"
 #include "numbers/integer_text.h"
 
 namespace quorvane {
@@ -27,17 +28,18 @@ bool IsExistingFolder(const std::string& folder) {
 std::string FileErrorMessage(int error_number, std::string_view path) {
   switch (error_number) {
     case ENOENT:
-      return IsExistingFolder(FolderOf(path)) ? "ファイルが見つかりません" : "不正なファイル名です";
+      return std::string(IsExistingFolder(FolderOf(path)) ? messages::kFileNotFound
+                                                          : messages::kInvalidFileName);
     case ENOTDIR:
-      return "不正なファイル名です";
+      return std::string(messages::kInvalidFileName);
     case EMFILE:
     case ENFILE:
-      return "オープンしたファイルが多すぎます";
+      return std::string(messages::kTooManyOpenFiles);
     case EACCES:
     case EPERM:
-      return "ファイルへのアクセスが拒否されました";
+      return std::string(messages::kAccessDenied);
     default:
-      return FillMessage("I/O エラー (%d)", IntegerText(std::int64_t{error_number}));
+      return messages::InputOutputErrorNumber(IntegerText(std::int64_t{error_number}));
   }
 }
 

@@ -10,7 +10,7 @@
 #include <string>
 #include <string_view>
 
-#include "numbers/errors.h"
+#include "errors/error.h"
 
 namespace quorvane {
 

@@ -5,7 +5,8 @@
 #include <vector>
 
 #include "analysis/draw_measured_profile.h"
-#include "numbers/errors.h"
+#include "errors/error.h"
+#include "errors/messages.h"
 #include "numbers/integer_text.h"
 #include "profile_io/header_line.h"
 #include "profile_io/profile_line.h"
@@ -38,7 +39,7 @@ std::vector<ProfileLine> ReadDataLines(TextFileReader& reader) {
   std::vector<ProfileLine> lines;
   while (!reader.AtEnd()) {
     if (lines.size() == kMaxDataLines) {
-      throw RefusalError("データ行が上限の 1025 行を超えています");
+      throw RefusalError(messages::TooManyDataLines());
     }
     lines.push_back(SplitProfileLine(reader.ReadLine()));
   }

@@ -20,11 +20,10 @@
 
 #include <string_view>
 
+#include "errors/capacities.h"
 #include "workspace/workspace.h"
 
 namespace quorvane {
-
-inline constexpr int kMaxDataLines = 1025;
 
 // A seam for tests of a file that changes while the loader works.
 class LoadObserver {

@@ -2,7 +2,8 @@
 
 #include <utility>
 
-#include "numbers/errors.h"
+#include "errors/error.h"
+#include "errors/messages.h"
 
 namespace quorvane {
 
@@ -34,7 +35,7 @@ void MemoryWorkspace::AddPoint(CurveId curve, double x, double y) {
 }
 
 void MemoryWorkspace::SetClipboardText(std::string text) {
-  if (clipboard_held_) throw InputOutputError(std::string(kClipboardOpenMessage));
+  if (clipboard_held_) throw InputOutputError(std::string(messages::kClipboardOpen));
   clipboard_text_ = std::move(text);
   ++clipboard_writes_;
 }

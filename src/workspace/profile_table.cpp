@@ -1,20 +1,17 @@
 #include "workspace/profile_table.h"
-
-#include <stdexcept>
+#include "errors/invariant.h"
 
 namespace quorvane {
 namespace {
 
 void CheckCell(int column, std::int32_t row) {
-  if (column < 0 || column >= kProfileColumns || row < 0) {
-    throw std::out_of_range("profile table cell outside its three columns");
-  }
+  QUORVANE_CHECK(column >= 0 && column < kProfileColumns && row >= 0);
 }
 
 }  // namespace
 
 void ProfileTable::SetRowCount(std::int32_t row_count) {
-  if (row_count < 1) throw std::out_of_range("a profile table keeps at least one row");
+  QUORVANE_CHECK(row_count >= 1);  // a profile table keeps at least one row
   if (row_count == row_count_) return;
   const std::int32_t old_count = row_count_;
   row_count_ = row_count;

@@ -1,6 +1,6 @@
 #include "workspace/profile_values.h"
 
-#include "numbers/errors.h"
+#include "errors/error.h"
 #include "numbers/extended.h"
 #include "numbers/integer_text.h"
 #include "numbers/number_parse.h"
@@ -16,11 +16,6 @@ double SampleSpacing(const Workspace& workspace) {
   const Extended first =
       ParseNumber(workspace.CellText(kPositionColumn, 1), workspace.number_format());
   return StoreDouble(Subtract(second, first));
-}
-
-std::string ProfileTooLongMessage(std::int64_t point_count) {
-  return FillMessage("プロファイルの点数 (%d) が上限の 1025 を超えています",
-                     IntegerText(point_count));
 }
 
 }  // namespace quorvane

@@ -14,8 +14,6 @@
 
 namespace quorvane {
 
-inline constexpr std::string_view kClipboardOpenMessage = "クリップボードを開くことができません";
-
 class Workspace {
  public:
   virtual ~Workspace() = default;
@@ -36,7 +34,7 @@ class Workspace {
 
   // Replaces the clipboard's contents with the text (taken by value: a long
   // accumulated profile is moved, not copied). Where the clipboard
-  // cannot be opened, raises the input/output error kClipboardOpenMessage and
+  // cannot be opened, raises the input/output error messages::kClipboardOpen and
   // leaves the old contents.
   virtual void SetClipboardText(std::string text) = 0;
 

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "accumulation/scan_actions.h"
-#include "numbers/errors.h"
+#include "errors/error.h"
 #include "profile_io/load_profile_file.h"
 #include "support/error_capture.h"
 #include "support/profile_fixture.h"

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "accumulation/scan_actions.h"
-#include "numbers/errors.h"
+#include "errors/error.h"
 #include "support/error_capture.h"
 #include "support/hexfloat.h"
 #include "support/profile_fixture.h"

@@ -14,7 +14,7 @@
 
 #include "accumulation/repeated_sum.h"
 #include "accumulation/superposition.h"
-#include "numbers/errors.h"
+#include "errors/error.h"
 #include "support/error_capture.h"
 #include "support/hexfloat.h"
 

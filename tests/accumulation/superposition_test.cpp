@@ -2,10 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include <stdexcept>
 #include <vector>
 
-#include "numbers/errors.h"
+#include "errors/error.h"
 #include "support/error_capture.h"
 #include "support/hexfloat.h"
 
@@ -63,7 +62,7 @@ TEST(SuperposeReference, SumBeyondTheDoubleRangeOverflows) {
 TEST(SuperposeReference, RefusesToWriteBeyondTheDoseArray) {
   const std::vector<Extended> terms = {1, 1};
   std::vector<double> dose(4, 0.0);
-  EXPECT_THROW(SuperposeReference(terms, 3, 2, dose), std::logic_error);
+  EXPECT_THROW(SuperposeReference(terms, 3, 2, dose), Error);
   EXPECT_NO_THROW(SuperposeReference(terms, 2, 2, dose));
 }
 

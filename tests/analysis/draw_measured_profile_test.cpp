@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "numbers/errors.h"
+#include "errors/error.h"
 #include "support/profile_fixture.h"
 #include "workspace/memory_workspace.h"
 

@@ -6,7 +6,7 @@
 #include <cmath>
 #include <functional>
 
-#include "numbers/errors.h"
+#include "errors/error.h"
 #include "support/hexfloat.h"
 
 namespace quorvane {

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "numbers/errors.h"
+#include "errors/error.h"
 
 namespace quorvane {
 namespace {

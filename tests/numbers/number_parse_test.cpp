@@ -7,7 +7,7 @@
 #include <random>
 #include <string>
 
-#include "numbers/errors.h"
+#include "errors/error.h"
 #include "numbers/number_format.h"
 #include "support/big_unsigned.h"
 #include "support/hexfloat.h"

@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <string>
 
-#include "numbers/errors.h"
+#include "errors/error.h"
 #include "profile_io/text_file_reader.h"
 #include "support/temp_folder.h"
 

@@ -4,7 +4,7 @@
 
 #include <cfloat>
 
-#include "numbers/errors.h"
+#include "errors/error.h"
 #include "support/hexfloat.h"
 
 namespace quorvane {

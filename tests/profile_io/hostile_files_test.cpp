@@ -13,7 +13,7 @@
 #include <string>
 #include <thread>
 
-#include "numbers/errors.h"
+#include "errors/error.h"
 #include "profile_io/load_profile_file.h"
 #include "support/error_capture.h"
 #include "support/temp_folder.h"

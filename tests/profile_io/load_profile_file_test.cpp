@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "numbers/errors.h"
+#include "errors/error.h"
 #include "support/temp_folder.h"
 #include "workspace/memory_workspace.h"
 #include "workspace/profile_values.h"

@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "numbers/errors.h"
+#include "errors/error.h"
 
 namespace quorvane::testing {
 

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "numbers/errors.h"
+#include "errors/error.h"
 #include "numbers/extended.h"
 #include "support/profile_fixture.h"
 #include "workspace/profile_values.h"

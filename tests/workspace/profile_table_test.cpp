@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <stdexcept>
+#include "errors/error.h"
 #include <vector>
 
 namespace quorvane {
@@ -30,10 +30,10 @@ TEST(ProfileTable, HiddenRowsKeepTheirTextsAcrossRowCountChanges) {
 
 TEST(ProfileTable, RefusesCellsOutsideItsColumnsAndCountsBelowOne) {
   ProfileTable table;
-  EXPECT_THROW(table.SetCellText(3, 1, "x"), std::out_of_range);
-  EXPECT_THROW(table.SetCellText(0, -1, "x"), std::out_of_range);
-  EXPECT_THROW(static_cast<void>(table.CellText(-1, 0)), std::out_of_range);
-  EXPECT_THROW(table.SetRowCount(0), std::out_of_range);
+  EXPECT_THROW(table.SetCellText(3, 1, "x"), Error);
+  EXPECT_THROW(table.SetCellText(0, -1, "x"), Error);
+  EXPECT_THROW(static_cast<void>(table.CellText(-1, 0)), Error);
+  EXPECT_THROW(table.SetRowCount(0), Error);
 }
 
 TEST(ProfileTable, TellsItsObserverOfEveryChange) {

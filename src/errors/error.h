@@ -1,6 +1,7 @@
 // The errors that end an action. Each carries its kind and the exact message
 // that the error box shows; the front ends catch them once, where they show
-// them, and nothing in the core reports an error any other way.
+// them, and nothing in the core reports an error any other way. The message
+// texts themselves are in errors/messages.h.
 #pragma once
 
 #include <exception>
@@ -16,11 +17,8 @@ enum class ErrorKind {
   kOverflow,          // a result beyond the range of its destination
   kInputOutput,       // the profile file or the clipboard
   kRefusal,           // an input outside what the actions can hold
+  kInternal,          // a broken invariant: a fault of this program
 };
-
-inline constexpr std::string_view kInvalidOperationMessage = "不正な浮動小数点数演算命令";
-inline constexpr std::string_view kDivisionByZeroMessage = "0 による浮動小数点数除算";
-inline constexpr std::string_view kOverflowMessage = "浮動小数点数のオーバーフロー";
 
 class Error : public std::exception {
  public:
@@ -46,14 +44,5 @@ Error IntegerConversionError(std::string_view text);
 
 Error InputOutputError(std::string message);
 Error RefusalError(std::string message);
-
-// Replaces the first "%s" or "%d" in a message pattern with a value text:
-// FillMessage("I/O エラー (%d)", "21") -> "I/O エラー (21)".
-std::string FillMessage(std::string_view pattern, std::string_view value);
-
-// The text of the error box: the message, then a full stop unless the message
-// is empty or its last byte sorts at or before ".". ErrorBoxText("I/O エラー
-// (21)") keeps the ")" last; a message ending in a Japanese character gets ".".
-std::string ErrorBoxText(std::string_view message);
 
 }  // namespace quorvane

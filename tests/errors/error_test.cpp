@@ -1,6 +1,10 @@
-#include "numbers/errors.h"
+#include "errors/error.h"
 
 #include <gtest/gtest.h>
+
+#include "errors/error_box_text.h"
+#include "errors/invariant.h"
+#include "errors/messages.h"
 
 namespace quorvane {
 namespace {
@@ -41,6 +45,36 @@ TEST(ErrorMessages, FloatingPointFaults) {
 TEST(FillMessage, ReplacesTheFirstPlaceholder) {
   EXPECT_EQ(FillMessage("I/O エラー (%d)", "21"), "I/O エラー (21)");
   EXPECT_EQ(FillMessage("no placeholder", "x"), "no placeholder");
+}
+
+// The refusals quote the capacities from their constants; the texts are the
+// ones the users know.
+TEST(ErrorMessages, RefusalsQuoteTheirValueAndCapacity) {
+  EXPECT_EQ(messages::ProfileTooLong("1026"),
+            "プロファイルの点数 (1026) が上限の 1025 を超えています");
+  EXPECT_EQ(messages::TooManyDataLines(), "データ行が上限の 1025 行を超えています");
+  EXPECT_EQ(messages::AccumulatedLengthTooLong("50002"),
+            "積算長 (50002 サンプル) が上限の 50001 を超えています");
+  EXPECT_EQ(messages::NegativeTableIncrement("-3"), "テーブル移動量 (-3 サンプル) が負です");
+  EXPECT_EQ(messages::TooFewRotations("0"), "回転数 (0) は 1 以上でなければなりません");
+  EXPECT_EQ(messages::TotalFeedBelowOneSample("0"),
+            "総送り量 (0 サンプル) が 1 サンプルに満たないため積算できません");
+  EXPECT_EQ(messages::InputOutputErrorNumber("21"), "I/O エラー (21)");
+}
+
+// A broken invariant ends the action as an internal error in the users'
+// language, naming where it was found; no English text reaches the box.
+TEST(Invariant, BrokenCheckRaisesTheInternalError) {
+  EXPECT_NO_THROW(QUORVANE_CHECK(1 + 1 == 2));
+  const auto broken = [] { QUORVANE_CHECK(1 + 1 == 3); };
+  const int line = __LINE__ - 1;
+  try {
+    broken();
+    FAIL() << "no error raised";
+  } catch (const Error& error) {
+    EXPECT_EQ(error.kind(), ErrorKind::kInternal);
+    EXPECT_EQ(error.message(), "内部エラー (error_test.cpp:" + std::to_string(line) + ")");
+  }
 }
 
 }  // namespace
