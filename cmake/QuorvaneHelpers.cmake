@@ -22,7 +22,8 @@ function(quorvane_add_gtest name)
   gtest_discover_tests(${name}
     WORKING_DIRECTORY "${PROJECT_SOURCE_DIR}"
     PROPERTIES ENVIRONMENT "QUORVANE_SOURCE_DIR=${PROJECT_SOURCE_DIR}"
-    DISCOVERY_TIMEOUT 60)
+    DISCOVERY_TIMEOUT 60
+    NO_PRETTY_VALUES)
 endfunction()
 
 # quorvane_add_qttest(<name> SOURCES <files...> [LIBRARIES <libs...>])

@@ -16,9 +16,9 @@
 namespace quorvane {
 namespace {
 
-using testing::FillProfile;
-using testing::Rows;
-using testing::SetScanFields;
+using test_support::FillProfile;
+using test_support::Rows;
+using test_support::SetScanFields;
 
 class OutputTest : public ::testing::Test {
  protected:
@@ -102,7 +102,7 @@ TEST_F(OutputTest, SmallDosesInExponentForm) {
 TEST_F(OutputTest, HeldClipboardFailsAfterTheFieldsAndCurveShowTheResult) {
   workspace_.SetClipboardText("old");
   workspace_.set_clipboard_held(true);
-  const auto error = testing::CaptureError([&] { Output({1, 3, 4, 3, 1, 0}, 1, 6); });
+  const auto error = test_support::CaptureError([&] { Output({1, 3, 4, 3, 1, 0}, 1, 6); });
   ASSERT_TRUE(error);
   EXPECT_EQ(error->message, "クリップボードを開くことができません");
   EXPECT_EQ(workspace_.FieldText(Field::kEditMax), "4");
@@ -140,7 +140,7 @@ TEST(ScanActions, ExampleProfilesAccumulate) {
   // pitch 1 is 80 samples of 0.25 mm.
   MemoryWorkspace workspace;
   LoadProfileFile(workspace,
-                  (testing::SourceFolder() / "examples" / "axial_4x5mm_header.txt").string());
+                  (test_support::SourceFolder() / "examples" / "axial_4x5mm_header.txt").string());
   RunMultipleScanAction(workspace);
   EXPECT_EQ(workspace.FieldText(Field::kEditFWHM), "200");
   EXPECT_EQ(workspace.CurveOf(CurveId::kSeries2).points().size(), 241u + 9 * 80);

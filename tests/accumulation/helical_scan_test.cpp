@@ -15,13 +15,13 @@
 namespace quorvane {
 namespace {
 
-using testing::ErrorMessageOf;
-using testing::FillProfile;
-using testing::Hex;
-using testing::Rows;
-using testing::SetScanFields;
+using test_support::ErrorMessageOf;
+using test_support::FillProfile;
+using test_support::Hex;
+using test_support::Rows;
+using test_support::SetScanFields;
 
-const std::vector<testing::ProfileRow> kBell = {
+const std::vector<test_support::ProfileRow> kBell = {
     {"0", "1"}, {"1", "2"}, {"2", "4"}, {"3", "2"}, {"4", "1"}};
 
 class HelicalScanTest : public ::testing::Test {
@@ -89,7 +89,7 @@ TEST_F(HelicalScanTest, HexadecimalRotationsAndAFractionalSliceNumber) {
 
 struct HelicalErrorCase {
   const char* name;
-  std::vector<testing::ProfileRow> rows;  // empty: the fresh window's table
+  std::vector<test_support::ProfileRow> rows;  // empty: the fresh window's table
   const char* slice_width;
   const char* slice_number;
   const char* beam_pitch;
@@ -105,8 +105,9 @@ class HelicalScanErrors : public ::testing::TestWithParam<HelicalErrorCase> {};
 TEST_P(HelicalScanErrors, FirstFailingStepDecides) {
   const HelicalErrorCase& c = GetParam();
   MemoryWorkspace workspace;
-  testing::PrepareScan(workspace, c.rows, c.slice_width, c.slice_number, c.beam_pitch, c.rotations);
-  const auto error = testing::CaptureError([&] { RunHelicalScanAction(workspace); });
+  test_support::PrepareScan(workspace, c.rows, c.slice_width, c.slice_number, c.beam_pitch,
+                            c.rotations);
+  const auto error = test_support::CaptureError([&] { RunHelicalScanAction(workspace); });
   ASSERT_TRUE(error) << "ended normally";
   EXPECT_EQ(error->message, c.message);
   EXPECT_EQ(error->kind, c.kind);

@@ -17,7 +17,7 @@ namespace {
 
 struct HostileParameters {
   const char* name;
-  std::vector<testing::ProfileRow> rows;
+  std::vector<test_support::ProfileRow> rows;
   std::string slice_width;
   std::string beam_pitch;
   std::string rotations;
@@ -27,19 +27,19 @@ struct HostileParameters {
 
 void PrintTo(const HostileParameters& c, std::ostream* out) { *out << c.name; }
 
-const std::vector<testing::ProfileRow> kProfile = {{"0", "1"}, {"1", "2"}, {"2", "1"}};
+const std::vector<test_support::ProfileRow> kProfile = {{"0", "1"}, {"1", "2"}, {"2", "1"}};
 
 class HostileParameterTable : public ::testing::TestWithParam<HostileParameters> {};
 
 void ExpectOutcome(const HostileParameters& c, bool helical, const std::string& expected) {
   MemoryWorkspace workspace;
-  testing::FillProfile(workspace, c.rows);
-  testing::SetScanFields(workspace, c.slice_width.c_str(), "2", c.beam_pitch.c_str(),
-                         c.rotations.c_str());
+  test_support::FillProfile(workspace, c.rows);
+  test_support::SetScanFields(workspace, c.slice_width.c_str(), "2", c.beam_pitch.c_str(),
+                              c.rotations.c_str());
   workspace.AddPoint(CurveId::kSeries1, 0, 1);
   workspace.AddPoint(CurveId::kSeries2, 0, 2);
   workspace.SetClipboardText("before");
-  const std::string message = testing::ErrorMessageOf(
+  const std::string message = test_support::ErrorMessageOf(
       [&] { helical ? RunHelicalScanAction(workspace) : RunMultipleScanAction(workspace); });
   EXPECT_EQ(message, expected) << (helical ? "CalHS" : "CalMS");
   EXPECT_EQ(workspace.CurveOf(CurveId::kSeries1).points().size(), 1u);

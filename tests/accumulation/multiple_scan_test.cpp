@@ -15,10 +15,10 @@
 namespace quorvane {
 namespace {
 
-using testing::ErrorMessageOf;
-using testing::FillProfile;
-using testing::Rows;
-using testing::SetScanFields;
+using test_support::ErrorMessageOf;
+using test_support::FillProfile;
+using test_support::Rows;
+using test_support::SetScanFields;
 
 class MultipleScanTest : public ::testing::Test {
  protected:
@@ -96,12 +96,12 @@ TEST_F(MultipleScanTest, SumsRoundThroughExtendedPrecision) {
   ASSERT_EQ(std::stod("1.1102230246251568e-16"), 0x1p-53 + 0x1p-105);
   SetScanFields(workspace_, "1", "1", "1", "2");
   EXPECT_EQ(Accumulate(), 4);
-  EXPECT_EQ(accumulation_->dose[1], 1.0) << testing::Hex(accumulation_->dose[1]);
+  EXPECT_EQ(accumulation_->dose[1], 1.0) << test_support::Hex(accumulation_->dose[1]);
 }
 
 struct ErrorOrderCase {
   const char* name;
-  std::vector<testing::ProfileRow> rows;  // empty: the fresh window's table
+  std::vector<test_support::ProfileRow> rows;  // empty: the fresh window's table
   const char* slice_width;
   const char* slice_number;
   const char* beam_pitch;
@@ -116,14 +116,15 @@ class MultipleScanErrorOrder : public ::testing::TestWithParam<ErrorOrderCase> {
 TEST_P(MultipleScanErrorOrder, FirstFailingStepDecides) {
   const ErrorOrderCase& c = GetParam();
   MemoryWorkspace workspace;
-  testing::PrepareScan(workspace, c.rows, c.slice_width, c.slice_number, c.beam_pitch, c.rotations);
+  test_support::PrepareScan(workspace, c.rows, c.slice_width, c.slice_number, c.beam_pitch,
+                            c.rotations);
   EXPECT_EQ(ErrorMessageOf([&] { RunMultipleScanAction(workspace); }), c.message);
   EXPECT_EQ(workspace.clipboard_text(), "before");
   EXPECT_EQ(workspace.CurveOf(CurveId::kSeries2).points().size(), 1u);
   EXPECT_EQ(workspace.FieldText(Field::kEditMax), "");
 }
 
-const std::vector<testing::ProfileRow> kGood = {{"0", "1"}, {"1", "2"}, {"2", "1"}};
+const std::vector<test_support::ProfileRow> kGood = {{"0", "1"}, {"1", "2"}, {"2", "1"}};
 
 INSTANTIATE_TEST_SUITE_P(
     Steps, MultipleScanErrorOrder,

@@ -21,7 +21,7 @@
 namespace quorvane {
 namespace {
 
-using testing::Hex;
+using test_support::Hex;
 
 class TermGenerator {
  public:
@@ -75,7 +75,8 @@ template <typename Kernel>
 Outcome RunKernel(Kernel kernel, const std::vector<Extended>& terms, std::int64_t copies,
                   std::int64_t shift, std::size_t size) {
   Outcome outcome{std::vector<double>(size, 0.0), std::nullopt};
-  const auto error = testing::CaptureError([&] { kernel(terms, copies, shift, outcome.dose); });
+  const auto error =
+      test_support::CaptureError([&] { kernel(terms, copies, shift, outcome.dose); });
   if (error) outcome.error = error->kind;
   return outcome;
 }
@@ -138,8 +139,9 @@ TEST(RepeatedSumDifferential, MatchesThePlainLoopUpToAMillionCopiesSeeded) {
     const Extended term = generator.Next();
     const std::int64_t count = static_cast<std::int64_t>(
         trial % 10 == 0 ? 1000000 : generator.Below(trial % 3 == 0 ? 100000 : 300) + 1);
-    const auto fast = testing::CaptureError([&] { (void)RepeatedSum(term, count); });
-    const auto reference = testing::CaptureError([&] { (void)RepeatedSumReference(term, count); });
+    const auto fast = test_support::CaptureError([&] { (void)RepeatedSum(term, count); });
+    const auto reference =
+        test_support::CaptureError([&] { (void)RepeatedSumReference(term, count); });
     ASSERT_EQ(fast.has_value(), reference.has_value()) << Hex(term) << " x " << count;
     if (fast) continue;
     const double a = RepeatedSum(term, count);
@@ -170,9 +172,9 @@ TEST(RepeatedSumDifferential, TiesSubnormalsAndTheTopBinade) {
   };
   for (const Extended term : cases) {
     for (const std::int64_t count : {1LL, 2LL, 3LL, 17LL, 1000LL, 999999LL}) {
-      const auto fast = testing::CaptureError([&] { (void)RepeatedSum(term, count); });
+      const auto fast = test_support::CaptureError([&] { (void)RepeatedSum(term, count); });
       const auto reference =
-          testing::CaptureError([&] { (void)RepeatedSumReference(term, count); });
+          test_support::CaptureError([&] { (void)RepeatedSumReference(term, count); });
       ASSERT_EQ(fast.has_value(), reference.has_value()) << Hex(term) << " x " << count;
       if (fast) {
         EXPECT_EQ(fast->kind, ErrorKind::kOverflow);

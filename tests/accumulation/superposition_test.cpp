@@ -11,7 +11,7 @@
 namespace quorvane {
 namespace {
 
-using testing::Hex;
+using test_support::Hex;
 
 TEST(SuperposeReference, ShiftedCopiesInIncreasingCopyOrder) {
   const std::vector<Extended> terms = {1, 2, 1};
@@ -54,7 +54,7 @@ TEST(SuperposeReference, ExtendedTermsAreNotRoundedBeforeTheAddition) {
 TEST(SuperposeReference, SumBeyondTheDoubleRangeOverflows) {
   const std::vector<Extended> terms = {1e308};
   std::vector<double> dose(1, 0.0);
-  const auto error = testing::CaptureError([&] { SuperposeReference(terms, 2, 0, dose); });
+  const auto error = test_support::CaptureError([&] { SuperposeReference(terms, 2, 0, dose); });
   ASSERT_TRUE(error);
   EXPECT_EQ(error->kind, ErrorKind::kOverflow);
 }

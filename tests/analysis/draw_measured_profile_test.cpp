@@ -11,8 +11,8 @@
 namespace quorvane {
 namespace {
 
-using testing::FillProfile;
-using testing::Rows;
+using test_support::FillProfile;
+using test_support::Rows;
 
 std::string MessageOf(Workspace& workspace) {
   try {
@@ -118,7 +118,7 @@ TEST(DrawMeasuredProfile, NoPointsOrAllNegativeShowPeakZeroAndNoWidth) {
 
 TEST(DrawMeasuredProfile, FullCapacityIsDrawnAndMoreIsRefusedBeforeAnythingChanges) {
   MemoryWorkspace workspace;
-  std::vector<testing::ProfileRow> rows;
+  std::vector<test_support::ProfileRow> rows;
   for (int i = 0; i < 1025; ++i) rows.push_back({std::to_string(i), i == 512 ? "2" : "1"});
   FillProfile(workspace, rows);
   DrawMeasuredProfile(workspace);

@@ -93,7 +93,7 @@ TEST(MeasureHalfMaximum, WidthRoundedOnceFromExtendedPrecision) {
   const std::vector<double> positions = {left, 1};
   const std::vector<double> values = {1, 1};
   const HalfMaximumResult r = MeasureHalfMaximum(positions, values);
-  EXPECT_EQ(r.FWHM, 1.0) << testing::Hex(r.FWHM);
+  EXPECT_EQ(r.FWHM, 1.0) << test_support::Hex(r.FWHM);
   EXPECT_EQ(1.0 - left, 1.0 + 0x1p-52) << "the plain double difference differs";
 }
 
@@ -101,7 +101,8 @@ TEST(MeasureHalfMaximum, CentreOfHugeEdgesDoesNotOverflow) {
   const std::vector<double> positions = {1.5e308, 1.7e308};
   const std::vector<double> values = {1, 1};
   const HalfMaximumResult r = MeasureHalfMaximum(positions, values);
-  EXPECT_EQ(r.Centre, static_cast<double>((1.5e308L + 1.7e308L) / 2)) << testing::Hex(r.Centre);
+  EXPECT_EQ(r.Centre, static_cast<double>((1.5e308L + 1.7e308L) / 2))
+      << test_support::Hex(r.Centre);
 }
 
 }  // namespace

@@ -3,7 +3,7 @@
 #include <QDir>
 #include <QtGlobal>
 
-namespace quorvane::testing {
+namespace quorvane::test_support {
 
 QString ExamplePath(const QString& name) {
   QString source = qEnvironmentVariable("QUORVANE_SOURCE_DIR");
@@ -36,4 +36,4 @@ void FormFixture::Load(const QString& path) {
   form_->ButtonLoad->click();
 }
 
-}  // namespace quorvane::testing
+}  // namespace quorvane::test_support

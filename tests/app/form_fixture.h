@@ -10,7 +10,7 @@
 
 #include "app/t_form1.h"
 
-namespace quorvane::testing {
+namespace quorvane::test_support {
 
 struct ShownError {
   QString caption;
@@ -41,4 +41,4 @@ class FormFixture {
   std::vector<ShownError> shown_errors_;
 };
 
-}  // namespace quorvane::testing
+}  // namespace quorvane::test_support

@@ -24,8 +24,8 @@ using quorvane::CurvePoint;
 using quorvane::Field;
 using quorvane::MemoryWorkspace;
 using quorvane::TForm1;
-using quorvane::testing::ExamplePath;
-using quorvane::testing::FormFixture;
+using quorvane::test_support::ExamplePath;
+using quorvane::test_support::FormFixture;
 
 Q_DECLARE_METATYPE(Field)
 

@@ -11,17 +11,17 @@
 namespace quorvane {
 namespace {
 
-using testing::ProcessResult;
-using testing::TempFolder;
+using test_support::ProcessResult;
+using test_support::TempFolder;
 
 ProcessResult Calc(const std::vector<std::string>& arguments, const std::string& input = "",
                    const std::vector<std::pair<std::string, std::string>>& environment = {
                        {"LC_ALL", "C"}}) {
-  return testing::RunProcess(QUORVANE_CALC_PATH, arguments, input, environment);
+  return test_support::RunProcess(QUORVANE_CALC_PATH, arguments, input, environment);
 }
 
 std::string Example(const char* name) {
-  return (testing::SourceFolder() / "examples" / name).string();
+  return (test_support::SourceFolder() / "examples" / name).string();
 }
 
 // The worked examples as files: a header line gives the slice width and the

@@ -13,7 +13,7 @@
 
 extern char** environ;
 
-namespace quorvane::testing {
+namespace quorvane::test_support {
 namespace {
 
 struct Pipe {
@@ -119,4 +119,4 @@ ProcessResult RunProcess(const std::string& program, const std::vector<std::stri
   return result;
 }
 
-}  // namespace quorvane::testing
+}  // namespace quorvane::test_support

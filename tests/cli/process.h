@@ -6,7 +6,7 @@
 #include <utility>
 #include <vector>
 
-namespace quorvane::testing {
+namespace quorvane::test_support {
 
 struct ProcessResult {
   int status = -1;  // exit status, or -1 when the program did not exit normally
@@ -18,4 +18,4 @@ ProcessResult RunProcess(const std::string& program, const std::vector<std::stri
                          const std::string& input = "",
                          const std::vector<std::pair<std::string, std::string>>& environment = {});
 
-}  // namespace quorvane::testing
+}  // namespace quorvane::test_support

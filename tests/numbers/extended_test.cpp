@@ -12,7 +12,7 @@
 namespace quorvane {
 namespace {
 
-using testing::Hex;
+using test_support::Hex;
 
 ErrorKind KindOf(const std::function<void()>& step) {
   try {

@@ -15,10 +15,10 @@
 namespace quorvane {
 namespace {
 
-using testing::BinaryValue;
-using testing::CompareDecimalWithBinary;
-using testing::ExactBinary;
-using testing::Hex;
+using test_support::BinaryValue;
+using test_support::CompareDecimalWithBinary;
+using test_support::ExactBinary;
+using test_support::Hex;
 
 class NumberParseTest : public ::testing::Test {
  protected:
@@ -205,9 +205,9 @@ TEST_F(NumberParseTest, MidpointsBetweenExtendedValuesRoundToEvenSeeded) {
     BinaryValue mid = ExactBinary(value);
     mid.significand.ShiftLeft(1).AddSmall(1);
     mid.exponent -= 1;
-    testing::DecimalExpansion exact;
+    test_support::DecimalExpansion exact;
     {
-      testing::BigUnsigned scaled = mid.significand;
+      test_support::BigUnsigned scaled = mid.significand;
       int shift = 0;
       if (mid.exponent >= 0) {
         scaled.ShiftLeft(static_cast<unsigned>(mid.exponent));

@@ -15,7 +15,7 @@
 namespace quorvane {
 namespace {
 
-using testing::Hex;
+using test_support::Hex;
 
 class NumberTextTest : public ::testing::Test {
  protected:
@@ -79,7 +79,7 @@ TEST_F(NumberTextTest, UsesTheDecimalSeparator) {
 // to even), then to 15 on the 16th digit, written by the rules of the format.
 std::string OracleNumberText(double value) {
   if (value == 0) return "0";
-  const testing::DecimalExpansion exact = testing::ExactDecimal(value);
+  const test_support::DecimalExpansion exact = test_support::ExactDecimal(value);
   std::string digits = exact.digits + std::string(40, '0');
   int exponent = exact.exponent;
   // 18 digits, half to even on the exact tail.

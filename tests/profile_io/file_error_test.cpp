@@ -14,7 +14,7 @@ namespace quorvane {
 namespace {
 
 TEST(FileErrorMessage, ChoosesTheMessageByErrorNumber) {
-  const testing::TempFolder folder;
+  const test_support::TempFolder folder;
   const std::string in_existing_folder = folder.PathOf("missing.txt");
   const std::string in_missing_folder = folder.PathOf("no/such/missing.txt");
   const struct {
@@ -53,7 +53,7 @@ std::string OpenAndReadError(const std::string& path) {
 }
 
 TEST(FileErrorMessage, RealFailuresOfTheFileSystem) {
-  const testing::TempFolder folder;
+  const test_support::TempFolder folder;
   const std::string file = folder.Write("plain.txt", "1\t2\n");
   EXPECT_EQ(OpenAndReadError(folder.PathOf("missing.txt")), "ファイルが見つかりません");
   EXPECT_EQ(OpenAndReadError(folder.PathOf("gone/missing.txt")), "不正なファイル名です");

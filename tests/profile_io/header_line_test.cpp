@@ -12,10 +12,10 @@ namespace {
 
 TEST(IsWholePowerOfTwo, ExactlyOnTheStoredDouble) {
   for (const double yes : {1.0, 2.0, 4.0, 64.0, 0.5, 0.25, 0x1p-1074, 0x1p-1022, 0x1p1023}) {
-    EXPECT_TRUE(IsWholePowerOfTwo(yes)) << testing::Hex(yes);
+    EXPECT_TRUE(IsWholePowerOfTwo(yes)) << test_support::Hex(yes);
   }
   for (const double no : {0.0, -0.0, -4.0, 3.0, 24.0, 0.3, 1.0 + 0x1p-52, 0x3p-1074, DBL_MAX}) {
-    EXPECT_FALSE(IsWholePowerOfTwo(no)) << testing::Hex(no);
+    EXPECT_FALSE(IsWholePowerOfTwo(no)) << test_support::Hex(no);
   }
 }
 

@@ -23,7 +23,7 @@
 namespace quorvane {
 namespace {
 
-using testing::TempFolder;
+using test_support::TempFolder;
 
 struct HostileFile {
   const char* name;
@@ -42,7 +42,8 @@ TEST_P(HostileFiles, EndWithTheRightMessageAndKeepTheTable) {
   MemoryWorkspace workspace;
   workspace.SetFieldText(Field::kEditSW, "kept");
   const std::string path = folder.Write("hostile.txt", c.bytes);
-  const std::string message = testing::ErrorMessageOf([&] { LoadProfileFile(workspace, path); });
+  const std::string message =
+      test_support::ErrorMessageOf([&] { LoadProfileFile(workspace, path); });
   EXPECT_TRUE(message == c.message) << message.substr(0, 200);
   EXPECT_EQ(workspace.RowCount(), c.row_count);
   EXPECT_EQ(workspace.FieldText(Field::kEdit1), path);
@@ -98,7 +99,8 @@ TEST(HostileFiles, FiftyMegabytesInOneLine) {
   const TempFolder folder;
   MemoryWorkspace workspace;
   const std::string path = folder.Write("long.txt", "5\t" + digits);
-  const std::string message = testing::ErrorMessageOf([&] { LoadProfileFile(workspace, path); });
+  const std::string message =
+      test_support::ErrorMessageOf([&] { LoadProfileFile(workspace, path); });
   EXPECT_TRUE(message == "'" + digits + "' は浮動小数点数ではありません")
       << "a message of " << message.size() << " bytes";
   EXPECT_EQ(workspace.RowCount(), 1024);
@@ -109,7 +111,7 @@ TEST(HostileFiles, AMillionShortLinesAreRefused) {
   MemoryWorkspace workspace;
   workspace.SetFieldText(Field::kEditSW, "kept");
   const std::string path = folder.Write("million.txt", Repeated("1\t3\n", 1'000'000));
-  EXPECT_EQ(testing::ErrorMessageOf([&] { LoadProfileFile(workspace, path); }),
+  EXPECT_EQ(test_support::ErrorMessageOf([&] { LoadProfileFile(workspace, path); }),
             "データ行が上限の 1025 行を超えています");
   EXPECT_EQ(workspace.RowCount(), 1024);
   EXPECT_EQ(workspace.CellText(1, 1), "");
@@ -117,7 +119,7 @@ TEST(HostileFiles, AMillionShortLinesAreRefused) {
 }
 
 std::string LoadMessage(MemoryWorkspace& workspace, const std::string& path) {
-  return testing::ErrorMessageOf([&] { LoadProfileFile(workspace, path); });
+  return test_support::ErrorMessageOf([&] { LoadProfileFile(workspace, path); });
 }
 
 TEST(HostilePaths, FolderUnreadableAndOverlongPaths) {

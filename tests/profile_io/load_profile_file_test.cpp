@@ -14,7 +14,7 @@
 namespace quorvane {
 namespace {
 
-using testing::TempFolder;
+using test_support::TempFolder;
 
 // n lines "i<TAB>dose" with a plain bell-shaped dose column.
 std::string DataLines(int count, const std::string& line_end = "\n", int offset = 0) {
@@ -263,7 +263,7 @@ TEST_F(LoadProfileFileTest, ExampleFilesLoadAndMeasure) {
   };
   for (const auto& c : cases) {
     MemoryWorkspace workspace;
-    const std::string path = (testing::SourceFolder() / "examples" / c.name).string();
+    const std::string path = (test_support::SourceFolder() / "examples" / c.name).string();
     EXPECT_EQ(Load(workspace, path), "") << c.name;
     EXPECT_EQ(workspace.FieldText(Field::kEditSW), c.slice_width) << c.name;
     EXPECT_EQ(workspace.FieldText(Field::kEditSN), c.slice_number) << c.name;

@@ -27,7 +27,7 @@ struct LineCase {
 class LineRules : public ::testing::TestWithParam<LineCase> {};
 
 TEST_P(LineRules, SplitsTheFileIntoLines) {
-  const testing::TempFolder folder;
+  const test_support::TempFolder folder;
   EXPECT_EQ(ReadAllLines(folder.Write("f.txt", GetParam().bytes)), GetParam().lines);
 }
 
@@ -60,7 +60,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const ::testing::TestParamInfo<LineCase>& param_info) { return param_info.param.name; });
 
 TEST(TextFileReader, LinesLongerThanTheBufferAndManyLines) {
-  const testing::TempFolder folder;
+  const test_support::TempFolder folder;
   const std::string long_line(200000, '7');
   std::string bytes = long_line + "\r\n";
   for (int i = 0; i < 5000; ++i) bytes += std::to_string(i) + "\n";
@@ -71,7 +71,7 @@ TEST(TextFileReader, LinesLongerThanTheBufferAndManyLines) {
 }
 
 TEST(TextFileReader, ReadingAtTheEndGivesTheEmptyLine) {
-  const testing::TempFolder folder;
+  const test_support::TempFolder folder;
   TextFileReader reader(folder.Write("empty.txt", ""));
   EXPECT_TRUE(reader.AtEnd());
   EXPECT_EQ(reader.ReadLine(), "");

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-namespace quorvane::testing {
+namespace quorvane::test_support {
 
 BigUnsigned::BigUnsigned(std::uint64_t value) {
   while (value != 0) {
@@ -170,4 +170,4 @@ std::strong_ordering CompareDecimalWithBinary(const std::string& digits, int dec
   return left <=> right;
 }
 
-}  // namespace quorvane::testing
+}  // namespace quorvane::test_support

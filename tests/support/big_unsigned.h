@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-namespace quorvane::testing {
+namespace quorvane::test_support {
 
 class BigUnsigned {
  public:
@@ -59,4 +59,4 @@ DecimalExpansion ExactDecimal(long double value);
 std::strong_ordering CompareDecimalWithBinary(const std::string& digits, int decimal_exponent,
                                               const BinaryValue& binary);
 
-}  // namespace quorvane::testing
+}  // namespace quorvane::test_support

@@ -1,6 +1,6 @@
 #include "support/error_capture.h"
 
-namespace quorvane::testing {
+namespace quorvane::test_support {
 
 std::optional<CapturedError> CaptureError(const std::function<void()>& step) {
   try {
@@ -16,4 +16,4 @@ std::string ErrorMessageOf(const std::function<void()>& step) {
   return error ? error->message : "";
 }
 
-}  // namespace quorvane::testing
+}  // namespace quorvane::test_support

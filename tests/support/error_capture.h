@@ -7,7 +7,7 @@
 
 #include "errors/error.h"
 
-namespace quorvane::testing {
+namespace quorvane::test_support {
 
 struct CapturedError {
   ErrorKind kind;
@@ -21,4 +21,4 @@ std::optional<CapturedError> CaptureError(const std::function<void()>& step);
 // The message of the error, "" when the step ended normally.
 std::string ErrorMessageOf(const std::function<void()>& step);
 
-}  // namespace quorvane::testing
+}  // namespace quorvane::test_support

@@ -3,7 +3,7 @@
 #include <array>
 #include <charconv>
 
-namespace quorvane::testing {
+namespace quorvane::test_support {
 namespace {
 
 template <typename Float>
@@ -19,4 +19,4 @@ std::string HexText(Float value) {
 std::string Hex(double value) { return HexText(value); }
 std::string Hex(long double value) { return HexText(value) + "L"; }
 
-}  // namespace quorvane::testing
+}  // namespace quorvane::test_support

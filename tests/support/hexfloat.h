@@ -4,9 +4,9 @@
 
 #include <string>
 
-namespace quorvane::testing {
+namespace quorvane::test_support {
 
 std::string Hex(double value);
 std::string Hex(long double value);
 
-}  // namespace quorvane::testing
+}  // namespace quorvane::test_support

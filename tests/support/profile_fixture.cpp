@@ -5,7 +5,7 @@
 
 #include "workspace/profile_table.h"
 
-namespace quorvane::testing {
+namespace quorvane::test_support {
 namespace {
 
 std::string Shortest(double value) {
@@ -55,4 +55,4 @@ void PrepareScan(Workspace& workspace, const std::vector<ProfileRow>& rows, cons
   workspace.AddPoint(CurveId::kSeries2, 1, 1);
 }
 
-}  // namespace quorvane::testing
+}  // namespace quorvane::test_support

@@ -8,7 +8,7 @@
 
 #include "workspace/workspace.h"
 
-namespace quorvane::testing {
+namespace quorvane::test_support {
 
 struct ProfileRow {
   std::string position;
@@ -31,4 +31,4 @@ void SetScanFields(Workspace& workspace, const char* slice_width, const char* sl
 void PrepareScan(Workspace& workspace, const std::vector<ProfileRow>& rows, const char* slice_width,
                  const char* slice_number, const char* beam_pitch, const char* rotations);
 
-}  // namespace quorvane::testing
+}  // namespace quorvane::test_support

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-namespace quorvane::testing {
+namespace quorvane::test_support {
 
 TempFolder::TempFolder() {
   const std::filesystem::path pattern = std::filesystem::temp_directory_path() / "quorvane-XXXXXX";
@@ -37,4 +37,4 @@ std::filesystem::path SourceFolder() {
   return QUORVANE_SOURCE_DIR_FALLBACK;
 }
 
-}  // namespace quorvane::testing
+}  // namespace quorvane::test_support

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-namespace quorvane::testing {
+namespace quorvane::test_support {
 
 class TempFolder {
  public:
@@ -27,4 +27,4 @@ class TempFolder {
 // The folder of the repository's sources (for examples/).
 std::filesystem::path SourceFolder();
 
-}  // namespace quorvane::testing
+}  // namespace quorvane::test_support

@@ -41,7 +41,7 @@ TEST(SampleSpacing, RowTwoFirstThenRowOneAtExtendedPrecision) {
   MemoryWorkspace workspace;
   // Rounding -10 and -9.9 to doubles first would give a spacing just below
   // 0.1; the extended difference rounds to the double nearest 0.1.
-  testing::FillProfile(workspace, {{"-10", "1"}, {"-9.9", "1"}});
+  test_support::FillProfile(workspace, {{"-10", "1"}, {"-9.9", "1"}});
   EXPECT_EQ(SampleSpacing(workspace), 0.1);
   EXPECT_NE(-9.9 - -10.0, 0.1);
 
