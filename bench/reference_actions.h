@@ -1,8 +1,8 @@
 // "CalMS" and "CalHS" as they ran before the fast superposition and the
 // to_chars number text: the core's accumulations with the plain nested loop
 // (SuperposeReference) as their kernel, then the core's output with the
-// snprintf number text for the profile text. The actions are timed against these; at start-up the benchmark
-// checks that they leave the same fields, curve and clipboard text.
+// snprintf number text for the profile text. The actions are timed against these; at start-up the
+// benchmark checks that they leave the same fields, curve and clipboard text.
 #pragma once
 
 #include <cstdint>

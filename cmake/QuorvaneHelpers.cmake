@@ -1,9 +1,6 @@
-# Warning flags, floating-point discipline and test registration for every
-# target of the project.
-
-# Results are defined digit for digit: no contraction of a*b+c into one
-# rounding, no fast-math, no tuning to the build machine.
-add_compile_options(-ffp-contract=off -fno-fast-math)
+# Warning flags and test registration for every target of the project.
+# Including this file sets nothing by itself; the floating-point flags are in
+# the top-level CMakeLists.txt.
 
 function(quorvane_set_warnings target)
   target_compile_options(${target} PRIVATE
@@ -41,4 +38,4 @@ function(quorvane_add_qttest name)
     ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QUORVANE_SOURCE_DIR=${PROJECT_SOURCE_DIR}")
 endfunction()
 
-include(GoogleTest OPTIONAL)
+include(GoogleTest)

@@ -6,8 +6,8 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "fuzz_input_file.h"
 #include "errors/error.h"
+#include "fuzz_input_file.h"
 #include "profile_io/load_profile_file.h"
 #include "workspace/curve.h"
 #include "workspace/memory_workspace.h"

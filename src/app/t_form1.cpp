@@ -15,8 +15,8 @@
 #include "app/profile_chart.h"
 #include "app/utf8_text.h"
 #include "app/window_fonts.h"
-#include "locale/system_number_format.h"
 #include "errors/error.h"
+#include "locale/system_number_format.h"
 #include "profile_io/load_profile_file.h"
 
 namespace quorvane {

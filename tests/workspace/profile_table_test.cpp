@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "errors/error.h"
 #include <vector>
+#include "errors/error.h"
 
 namespace quorvane {
 namespace {
