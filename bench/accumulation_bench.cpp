@@ -8,6 +8,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include "accumulation/accumulation_record.h"
 #include "accumulation/accumulation_workspace.h"
 #include "accumulation/helical_scan.h"
 #include "accumulation/multiple_scan.h"
@@ -22,7 +23,10 @@ namespace {
 
 using Accumulation = std::int32_t (*)(const Workspace&, AccumulationWorkspace&,
                                       SuperpositionKernel);
-using Action = void (*)(Workspace&);
+// The core's actions return their record, which the timing discards; the
+// references return nothing.
+using Action = AccumulationRecord (*)(Workspace&);
+using ReferenceAction = void (*)(Workspace&);
 
 // One accumulation after another into the same accumulation workspace,
 // which each clears first. Returns the mean seconds of one.
@@ -58,7 +62,7 @@ double TimeAction(benchmark::State& state, const ScanFields& fields, Action acti
   return seconds;
 }
 
-double ReferenceActionSeconds(const ScanFields& fields, Action reference) {
+double ReferenceActionSeconds(const ScanFields& fields, ReferenceAction reference) {
   MemoryWorkspace workspace = ScanWorkspace(fields);
   reference(workspace);
   return FastestRunSeconds([&] { reference(workspace); });

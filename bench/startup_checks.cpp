@@ -5,6 +5,7 @@
 #include <memory>
 #include <string>
 
+#include "accumulation/accumulation_record.h"
 #include "accumulation/accumulation_workspace.h"
 #include "accumulation/helical_scan.h"
 #include "accumulation/multiple_scan.h"
@@ -84,7 +85,7 @@ bool SameResults(const MemoryWorkspace& a, const MemoryWorkspace& b) {
          a.CurveOf(CurveId::kSeries2).points() == b.CurveOf(CurveId::kSeries2).points();
 }
 
-void CheckAction(const ScanFields& fields, void (*action)(Workspace&),
+void CheckAction(const ScanFields& fields, AccumulationRecord (*action)(Workspace&),
                  void (*reference)(Workspace&), const char* name) {
   MemoryWorkspace fast = ScanWorkspace(fields);
   MemoryWorkspace plain = ScanWorkspace(fields);

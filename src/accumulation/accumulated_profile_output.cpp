@@ -27,8 +27,10 @@ std::size_t CentreAndPlotLeadingRun(Workspace& workspace, AccumulationWorkspace&
 
 }  // namespace
 
-void OutputAccumulatedProfile(Workspace& workspace, AccumulationWorkspace& accumulation,
-                              std::int32_t accumulated_length, ProfileTextFormatter format) {
+HalfMaximumResult OutputAccumulatedProfile(Workspace& workspace,
+                                           AccumulationWorkspace& accumulation,
+                                           std::int32_t accumulated_length,
+                                           ProfileTextFormatter format) {
   QUORVANE_CHECK(accumulated_length >= 1 && accumulated_length <= kAccumulationCapacity);
   const auto length = static_cast<std::size_t>(accumulated_length);
   const HalfMaximumResult measurement = MeasureHalfMaximum(
@@ -42,6 +44,7 @@ void OutputAccumulatedProfile(Workspace& workspace, AccumulationWorkspace& accum
   workspace.SetClipboardText(format(std::span(accumulation.position).first(run),
                                     std::span(accumulation.dose).first(run),
                                     workspace.number_format()));
+  return measurement;
 }
 
 }  // namespace quorvane

@@ -15,14 +15,17 @@
 
 #include "accumulation/accumulation_workspace.h"
 #include "accumulation/profile_text.h"
+#include "analysis/half_maximum.h"
 #include "workspace/workspace.h"
 
 namespace quorvane {
 
 // The accumulated length is between 1 and 50 001, and a dose that is not
 // above 0 lies at or before index 50 000; both accumulations guarantee it.
-void OutputAccumulatedProfile(Workspace& workspace, AccumulationWorkspace& accumulation,
-                              std::int32_t accumulated_length,
-                              ProfileTextFormatter format = FormatProfileText);
+// Returns the measurement it showed, whose Centre it subtracted.
+HalfMaximumResult OutputAccumulatedProfile(Workspace& workspace,
+                                           AccumulationWorkspace& accumulation,
+                                           std::int32_t accumulated_length,
+                                           ProfileTextFormatter format = FormatProfileText);
 
 }  // namespace quorvane

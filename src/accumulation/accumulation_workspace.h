@@ -1,12 +1,14 @@
 // The arrays an accumulation works in, obtained once per action and discarded
 // when it ends: the position and dose arrays of the accumulated profile
 // (50 001 doubles each) and the profile value array (the 1025 dose rates of
-// the table), about 0.8 MB whatever the inputs.
+// the table), about 0.8 MB whatever the inputs, and the quantities the
+// accumulation formed on the way.
 #pragma once
 
 #include <cstdint>
 #include <vector>
 
+#include "accumulation/scan_quantities.h"
 #include "errors/capacities.h"
 #include "workspace/profile_values.h"
 
@@ -25,6 +27,7 @@ struct AccumulationWorkspace {
   std::vector<double> position;
   std::vector<double> dose;
   std::vector<double> profile_value;
+  ScanQuantities quantities;
 };
 
 }  // namespace quorvane

@@ -68,6 +68,13 @@ std::int32_t AccumulateHelicalScan(const Workspace& workspace, AccumulationWorks
 
   const auto accumulated_length = static_cast<std::int32_t>(length);
   FillPositions(accumulation, accumulated_length, spacing);
+  accumulation.quantities = {.point_count = point_count,
+                             .sample_spacing = spacing,
+                             .nominal_beam_width = beam_width,
+                             .rotations = rotations,
+                             .step = feed,
+                             .total_feed = total_feed,
+                             .accumulated_length = accumulated_length};
   return accumulated_length;
 }
 

@@ -27,7 +27,8 @@ namespace quorvane {
 
 // Fills a fresh workspace and returns the accumulated length T + n, which
 // takes in exactly one zero sample after the last superposed one. Writes
-// nothing to the window, the chart or the clipboard.
+// nothing to the window, the chart or the clipboard. On success the
+// workspace's quantities hold what the accumulation used (scan_quantities.h).
 std::int32_t AccumulateHelicalScan(const Workspace& workspace, AccumulationWorkspace& accumulation,
                                    SuperpositionKernel superpose = Superpose);
 

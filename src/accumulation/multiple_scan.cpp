@@ -53,6 +53,13 @@ std::int32_t AccumulateMultipleScans(const Workspace& workspace,
 
   const auto accumulated_length = static_cast<std::int32_t>(length);
   FillPositions(accumulation, accumulated_length, spacing);
+  accumulation.quantities = {.point_count = point_count,
+                             .sample_spacing = spacing,
+                             .nominal_beam_width = beam_width,
+                             .rotations = rotations,
+                             .step = increment,
+                             .total_feed = 0,
+                             .accumulated_length = accumulated_length};
   return accumulated_length;
 }
 

@@ -26,7 +26,8 @@ namespace quorvane {
 // Fills the positions and doses of a fresh workspace and returns the
 // accumulated length: rotations x increment + point count, which takes in
 // the increment's zero samples after the last copy. Writes nothing to the
-// window, the chart or the clipboard.
+// window, the chart or the clipboard. On success the workspace's quantities
+// hold what the accumulation used (scan_quantities.h).
 std::int32_t AccumulateMultipleScans(const Workspace& workspace,
                                      AccumulationWorkspace& accumulation,
                                      SuperpositionKernel superpose = Superpose);

@@ -6,12 +6,16 @@
 // ends the action with the conversion (or overflow) error, the curve holding
 // the points of the rows before it and both result fields unchanged. A point
 // count above 1025 is refused before anything changes.
+//
+// Returns the profile it measured, for the readouts: rows (0, 1), (1, 3),
+// (2, 1) give positions {0, 1, 2} and dose rates {1, 3, 1}.
 #pragma once
 
+#include "analysis/measured_profile.h"
 #include "workspace/workspace.h"
 
 namespace quorvane {
 
-void DrawMeasuredProfile(Workspace& workspace);
+MeasuredProfile DrawMeasuredProfile(Workspace& workspace);
 
 }  // namespace quorvane

@@ -58,8 +58,9 @@ void WriteDataRows(Workspace& workspace, const std::vector<ProfileLine>& lines) 
 
 }  // namespace
 
-void LoadProfileFile(Workspace& workspace, std::string_view path, LoadObserver* observer) {
-  if (path.empty()) return;
+std::optional<MeasuredProfile> LoadProfileFile(Workspace& workspace, std::string_view path,
+                                               LoadObserver* observer) {
+  if (path.empty()) return std::nullopt;
   const std::string file_path(path);
   workspace.SetFieldText(Field::kEdit1, file_path);
 
@@ -73,7 +74,7 @@ void LoadProfileFile(Workspace& workspace, std::string_view path, LoadObserver* 
   workspace.SetCellText(kPositionColumn, 0, "mm");
   workspace.SetCellText(kDoseRateColumn, 0, "mGy/s");
   workspace.SetRowCount(static_cast<std::int32_t>(lines.size()) + 2);
-  DrawMeasuredProfile(workspace);
+  return DrawMeasuredProfile(workspace);
 }
 
 }  // namespace quorvane

@@ -16,10 +16,13 @@
 //     count becomes data lines + 2; rows beyond keep their stored texts;
 //  6. DrawMeasuredProfile runs; its error is the load's error, and the load
 //     itself stays done.
+// Returns what draw measured, or nothing for the empty path.
 #pragma once
 
+#include <optional>
 #include <string_view>
 
+#include "analysis/measured_profile.h"
 #include "errors/capacities.h"
 #include "workspace/workspace.h"
 
@@ -32,6 +35,7 @@ class LoadObserver {
   virtual void BeforeReopen() = 0;
 };
 
-void LoadProfileFile(Workspace& workspace, std::string_view path, LoadObserver* observer = nullptr);
+std::optional<MeasuredProfile> LoadProfileFile(Workspace& workspace, std::string_view path,
+                                               LoadObserver* observer = nullptr);
 
 }  // namespace quorvane
