@@ -19,9 +19,10 @@ MeasuredBasis MakeMeasuredBasis(const MeasuredProfile& measured) {
   Maybe<Extended> max_length =
       Attempt([&] { return MaxApproachLength(profile.Get(), crossings.Get().Centre()); });
   Maybe<Extended> equilibrium_length = Attempt([&] {
+    const Extended centre = crossings.Get().Centre();
     Require(integral.Get() > 0, kIntegralNotPositiveNote);
-    const std::optional<Extended> length = EquilibriumLength(
-        profile.Get(), crossings.Get().Centre(), integral.Get(), max_length.Get());
+    const std::optional<Extended> length =
+        EquilibriumLength(profile.Get(), centre, integral.Get(), max_length.Get());
     Require(length.has_value(), kEquilibriumNotReachedNote);
     return *length;
   });
