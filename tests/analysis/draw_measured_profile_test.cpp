@@ -73,6 +73,17 @@ TEST(DrawMeasuredProfile, DescendingPositionsDrawnAscendingMeasuredInTableOrder)
   EXPECT_EQ(workspace.FieldText(Field::kEditFWHM), "-2");
 }
 
+TEST(DrawMeasuredProfile, ReturnsTheMeasuredValuesInTableOrder) {
+  MemoryWorkspace workspace;
+  FillProfile(workspace, {{"1", " 7 "}, {"0", "8e0"}, {"1", "0.1"}});
+  const MeasuredProfile profile = DrawMeasuredProfile(workspace);
+  EXPECT_EQ(profile.positions, (std::vector<double>{1, 0, 1}));
+  EXPECT_EQ(profile.dose_rates, (std::vector<double>{7, 8, 0.1}));
+
+  FillProfile(workspace, {});
+  EXPECT_TRUE(DrawMeasuredProfile(workspace).positions.empty());
+}
+
 TEST(DrawMeasuredProfile, EqualPositionsKeepTheirTableOrder) {
   MemoryWorkspace workspace;
   FillProfile(workspace, Rows({1, 0, 1}, {7, 8, 9}));

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -212,11 +213,19 @@ TEST_F(LoadProfileFileTest, FullCapacityLoadsAndOneMoreLineIsRefused) {
 TEST_F(LoadProfileFileTest, EmptyPathChangesNothing) {
   Load(workspace_, folder_.Write("a.txt", DataLines(10)));
   const std::string max = workspace_.FieldText(Field::kEditMax);
-  LoadProfileFile(workspace_, "");
+  EXPECT_FALSE(LoadProfileFile(workspace_, "").has_value());
   EXPECT_EQ(workspace_.FieldText(Field::kEdit1), folder_.PathOf("a.txt"));
   EXPECT_EQ(workspace_.RowCount(), 12);
   EXPECT_EQ(workspace_.FieldText(Field::kEditMax), max);
   EXPECT_EQ(workspace_.CurveOf(CurveId::kSeries1).points().size(), 10u);
+}
+
+TEST_F(LoadProfileFileTest, ReturnsWhatDrawMeasured) {
+  const std::optional<MeasuredProfile> profile =
+      LoadProfileFile(workspace_, folder_.Write("b.txt", "5\t4\n-0.5\t1\n0\t3\n0.5\t1.5\n"));
+  ASSERT_TRUE(profile.has_value());
+  EXPECT_EQ(profile->positions, (std::vector<double>{-0.5, 0, 0.5}));
+  EXPECT_EQ(profile->dose_rates, (std::vector<double>{1, 3, 1.5}));
 }
 
 TEST_F(LoadProfileFileTest, FileErrorsShowThePathAndChangeNothingElse) {
