@@ -5,6 +5,11 @@
 #include <cmath>
 #include <vector>
 
+#include <random>
+
+#include "readouts/equilibrium_length.h"
+#include "readouts/half_maximum_crossings.h"
+#include "readouts/interpolated_profile.h"
 #include "readouts/measured_readouts.h"
 #include "support/hexfloat.h"
 
@@ -95,6 +100,51 @@ TEST(EquilibriumApproach, FewerThanTwoPointsGiveNoCurve) {
   const MeasuredProfile profile{{0, 1, 2, 3, 4}, {0, 2, 4, 2, 0}};
   EXPECT_TRUE(EquilibriumApproachCurve(profile, 1).empty());
   EXPECT_TRUE(EquilibriumApproachCurve(profile, 0).empty());
+}
+
+TEST(EquilibriumLength, RandomProfilesAgainstAFineScanOfTheEnclosedFraction) {
+  // Integer positions and values, with negative lobes now and then. The
+  // oracle is h itself on a grid of 5000 lengths over [0, L_max]: h(L_eq)
+  // must reach 0.98, and no grid length more than 1e-6 below L_eq may (which
+  // a search that took h as rising would break on profiles with dips).
+  std::mt19937 random(14);
+  std::uniform_int_distribution<int> step(1, 3);
+  std::uniform_int_distribution<int> value(-6, 12);
+  std::uniform_int_distribution<int> count(3, 15);
+  int found = 0;
+  for (int trial = 0; trial < 300; ++trial) {
+    std::vector<double> z;
+    std::vector<double> v;
+    const int n = count(random);
+    for (int k = 0, position = 0; k < n; ++k, position += step(random)) {
+      z.push_back(position);
+      v.push_back(value(random));
+    }
+    const InterpolatedProfile profile = InterpolatedProfile::Ascending(z, v);
+    if (*std::max_element(v.begin(), v.end()) <= 0 || profile.Integral() <= 0) continue;
+    const Extended centre = FindHalfMaximumCrossings(profile).Centre();
+    const Extended integral = profile.Integral();
+    const Extended max_length = MaxApproachLength(profile, centre);
+    const std::optional<Extended> length = EquilibriumLength(profile, centre, integral, max_length);
+    const auto h = [&](Extended l) { return EnclosedFraction(profile, centre, integral, l); };
+
+    std::optional<Extended> first_on_grid;
+    for (int k = 0; k <= 5000 && !first_on_grid; ++k) {
+      const Extended l = max_length * k / 5000;
+      if (h(l) >= kEquilibriumLevel) first_on_grid = l;
+    }
+    SCOPED_TRACE("trial " + std::to_string(trial) + ", L_max " + Hex(max_length));
+    if (!length) {
+      EXPECT_FALSE(first_on_grid.has_value()) << "grid reaches at " << Hex(*first_on_grid);
+      continue;
+    }
+    ++found;
+    EXPECT_GE(h(*length), kEquilibriumLevel) << Hex(*length);
+    ASSERT_TRUE(first_on_grid.has_value()) << Hex(*length);
+    EXPECT_LE(*length, *first_on_grid + kEquilibriumLengthTolerance)
+        << Hex(*length) << " " << Hex(*first_on_grid);
+  }
+  EXPECT_GT(found, 50);
 }
 
 }  // namespace
