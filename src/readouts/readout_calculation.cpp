@@ -24,6 +24,7 @@ std::string NoteForError(const Error& error) {
       return "not a number";
     case ErrorKind::kInputOutput:
     case ErrorKind::kRefusal:
+    case ErrorKind::kInternal:
       break;
   }
   return "cannot be calculated";

@@ -1,7 +1,8 @@
 // How a readout's calculation says that it cannot give a value: it raises
 // Unavailable with a short English note, and the row is made with no value
 // and that note. The floating-point errors of extended.h are caught the same
-// way, so a readout never ends an action.
+// way, so a readout never ends an action (only a broken invariant of the
+// program itself passes through, as everywhere).
 //
 //   MakeReadout("ctdi100", "value", [&] {
 //     Require(width > 0, "nominal beam width not positive");
@@ -16,7 +17,7 @@
 #include <type_traits>
 #include <utility>
 
-#include "numbers/errors.h"
+#include "errors/error.h"
 #include "numbers/extended.h"
 #include "readouts/readout.h"
 
@@ -72,7 +73,8 @@ class Maybe {
 };
 
 // Runs a calculation; an Unavailable or an Error it raises becomes the
-// missing quantity's note.
+// missing quantity's note. A broken invariant (ErrorKind::kInternal) is a
+// fault of this program, not of the profile, and passes through.
 template <typename Calculation>
 auto Attempt(Calculation&& calculate) -> Maybe<std::invoke_result_t<Calculation>> {
   using Result = Maybe<std::invoke_result_t<Calculation>>;
@@ -81,6 +83,7 @@ auto Attempt(Calculation&& calculate) -> Maybe<std::invoke_result_t<Calculation>
   } catch (const Unavailable& unavailable) {
     return Result::Missing(unavailable.note());
   } catch (const Error& error) {
+    if (error.kind() == ErrorKind::kInternal) throw;
     return Result::Missing(NoteForError(error));
   }
 }

@@ -14,12 +14,12 @@
 namespace quorvane {
 namespace {
 
-using testing::ExpectedReadout;
-using testing::ExpectReadouts;
-using testing::FillProfile;
-using testing::KeysOf;
-using testing::Rows;
-using testing::SetScanFields;
+using test_support::ExpectedReadout;
+using test_support::ExpectReadouts;
+using test_support::FillProfile;
+using test_support::KeysOf;
+using test_support::Rows;
+using test_support::SetScanFields;
 
 constexpr std::optional<double> kUnavailable = std::nullopt;
 

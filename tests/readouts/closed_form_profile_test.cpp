@@ -19,7 +19,7 @@
 namespace quorvane {
 namespace {
 
-using testing::Hex;
+using test_support::Hex;
 
 struct ClosedFormProfile {
   long double A = 20;       // primary plateau

@@ -16,7 +16,7 @@
 namespace quorvane {
 namespace {
 
-using testing::Hex;
+using test_support::Hex;
 
 double EquilibriumLengthReadout(const MeasuredProfile& profile) {
   const ReadoutTable table = MeasuredReadouts(profile, "1", "1", "1", NumberFormat{});

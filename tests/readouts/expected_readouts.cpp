@@ -4,7 +4,7 @@
 
 #include "support/hexfloat.h"
 
-namespace quorvane::testing {
+namespace quorvane::test_support {
 
 void ExpectReadouts(const ReadoutTable& table, const std::vector<ExpectedReadout>& expected,
                     const std::string& context) {
@@ -32,4 +32,4 @@ std::vector<std::string> KeysOf(const ReadoutTable& table) {
   return keys;
 }
 
-}  // namespace quorvane::testing
+}  // namespace quorvane::test_support

@@ -9,7 +9,7 @@
 
 #include "readouts/readout.h"
 
-namespace quorvane::testing {
+namespace quorvane::test_support {
 
 struct ExpectedReadout {
   std::string key;
@@ -25,4 +25,4 @@ void ExpectReadouts(const ReadoutTable& table, const std::vector<ExpectedReadout
 // The keys in row order.
 std::vector<std::string> KeysOf(const ReadoutTable& table);
 
-}  // namespace quorvane::testing
+}  // namespace quorvane::test_support

@@ -17,10 +17,10 @@
 namespace quorvane {
 namespace {
 
-using testing::ExpectedReadout;
-using testing::ExpectReadouts;
-using testing::Hex;
-using testing::KeysOf;
+using test_support::ExpectedReadout;
+using test_support::ExpectReadouts;
+using test_support::Hex;
+using test_support::KeysOf;
 
 constexpr char kClipped[] = "interval clipped to the measured range";
 constexpr char kNotMonotonic[] = "positions not strictly monotonic";
