@@ -9,6 +9,7 @@
 #include "errors/error.h"
 #include "profile_io/load_profile_file.h"
 #include "support/error_capture.h"
+#include "support/printers.h"
 #include "support/profile_fixture.h"
 #include "support/temp_folder.h"
 #include "workspace/memory_workspace.h"

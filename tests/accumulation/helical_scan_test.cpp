@@ -8,7 +8,9 @@
 #include "accumulation/scan_actions.h"
 #include "errors/error.h"
 #include "support/error_capture.h"
+#include "support/exact_doubles.h"
 #include "support/hexfloat.h"
+#include "support/printers.h"
 #include "support/profile_fixture.h"
 #include "workspace/memory_workspace.h"
 
@@ -16,6 +18,7 @@ namespace quorvane {
 namespace {
 
 using test_support::ErrorMessageOf;
+using test_support::ExactDoubles;
 using test_support::FillProfile;
 using test_support::Hex;
 using test_support::Rows;
@@ -27,8 +30,8 @@ const std::vector<test_support::ProfileRow> kBell = {
 class HelicalScanTest : public ::testing::Test {
  protected:
   std::int32_t Accumulate() { return AccumulateHelicalScan(workspace_, *accumulation_); }
-  std::vector<double> Doses(std::size_t count) const {
-    return {accumulation_->dose.begin(), accumulation_->dose.begin() + static_cast<long>(count)};
+  ExactDoubles Doses(std::size_t count) const {
+    return {{accumulation_->dose.begin(), accumulation_->dose.begin() + static_cast<long>(count)}};
   }
 
   MemoryWorkspace workspace_;
@@ -39,7 +42,7 @@ TEST_F(HelicalScanTest, WorkedExamplePitchOne) {
   FillProfile(workspace_, kBell);
   SetScanFields(workspace_, "1", "2", "1", "2");
   EXPECT_EQ(Accumulate(), 9);
-  EXPECT_EQ(Doses(10), (std::vector<double>{0.5, 1.5, 3.5, 4.5, 4.5, 3.5, 1.5, 0.5, 0, 0}));
+  EXPECT_EQ(Doses(10), (ExactDoubles{{0.5, 1.5, 3.5, 4.5, 4.5, 3.5, 1.5, 0.5, 0, 0}}));
   for (int j = 0; j < 9; ++j) {
     EXPECT_EQ(accumulation_->position[static_cast<std::size_t>(j)], j);
   }
@@ -223,7 +226,7 @@ TEST_F(HelicalScanTest, NoPointsSuperposeNothing) {
   workspace_.SetRowCount(2);
   SetScanFields(workspace_, "1", "2", "1", "3");
   EXPECT_EQ(Accumulate(), 12);  // T = 3 x 2 / 0.5
-  EXPECT_EQ(Doses(13), std::vector<double>(13, 0.0));
+  EXPECT_EQ(Doses(13), ExactDoubles{std::vector<double>(13, 0.0)});
   EXPECT_EQ(accumulation_->position[11], 5.5);
 }
 

@@ -9,6 +9,7 @@
 
 #include "accumulation/scan_actions.h"
 #include "support/error_capture.h"
+#include "support/printers.h"
 #include "support/profile_fixture.h"
 #include "workspace/memory_workspace.h"
 
@@ -25,7 +26,22 @@ struct HostileParameters {
   std::string helical_message;
 };
 
-void PrintTo(const HostileParameters& c, std::ostream* out) { *out << c.name; }
+void PrintTo(const HostileParameters& c, std::ostream* out) {
+  using test_support::PrintText;
+  *out << c.name << " {rows ";
+  test_support::PrintRows(c.rows, out);
+  *out << ", slice_width ";
+  PrintText(c.slice_width, out);
+  *out << ", beam_pitch ";
+  PrintText(c.beam_pitch, out);
+  *out << ", rotations ";
+  PrintText(c.rotations, out);
+  *out << ", multiple_scan_message ";
+  PrintText(c.multiple_scan_message, out);
+  *out << ", helical_message ";
+  PrintText(c.helical_message, out);
+  *out << "}";
+}
 
 const std::vector<test_support::ProfileRow> kProfile = {{"0", "1"}, {"1", "2"}, {"2", "1"}};
 

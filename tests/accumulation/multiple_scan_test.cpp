@@ -8,7 +8,9 @@
 #include "accumulation/scan_actions.h"
 #include "errors/error.h"
 #include "support/error_capture.h"
+#include "support/exact_doubles.h"
 #include "support/hexfloat.h"
+#include "support/printers.h"
 #include "support/profile_fixture.h"
 #include "workspace/memory_workspace.h"
 
@@ -16,6 +18,7 @@ namespace quorvane {
 namespace {
 
 using test_support::ErrorMessageOf;
+using test_support::ExactDoubles;
 using test_support::FillProfile;
 using test_support::Rows;
 using test_support::SetScanFields;
@@ -23,12 +26,12 @@ using test_support::SetScanFields;
 class MultipleScanTest : public ::testing::Test {
  protected:
   std::int32_t Accumulate() { return AccumulateMultipleScans(workspace_, *accumulation_); }
-  std::vector<double> Doses(std::size_t count) const {
-    return {accumulation_->dose.begin(), accumulation_->dose.begin() + static_cast<long>(count)};
+  ExactDoubles Doses(std::size_t count) const {
+    return {{accumulation_->dose.begin(), accumulation_->dose.begin() + static_cast<long>(count)}};
   }
-  std::vector<double> Positions(std::size_t count) const {
-    return {accumulation_->position.begin(),
-            accumulation_->position.begin() + static_cast<long>(count)};
+  ExactDoubles Positions(std::size_t count) const {
+    return {{accumulation_->position.begin(),
+             accumulation_->position.begin() + static_cast<long>(count)}};
   }
 
   MemoryWorkspace workspace_;
@@ -39,8 +42,8 @@ TEST_F(MultipleScanTest, WorkedExample) {
   FillProfile(workspace_, Rows({0, 1, 2}, {1, 2, 1}));
   SetScanFields(workspace_, "1", "1", "1", "3");
   EXPECT_EQ(Accumulate(), 6);
-  EXPECT_EQ(Doses(7), (std::vector<double>{1, 3, 4, 3, 1, 0, 0}));
-  EXPECT_EQ(Positions(7), (std::vector<double>{0, 1, 2, 3, 4, 5, 0}));
+  EXPECT_EQ(Doses(7), (ExactDoubles{{1, 3, 4, 3, 1, 0, 0}}));
+  EXPECT_EQ(Positions(7), (ExactDoubles{{0, 1, 2, 3, 4, 5, 0}}));
 }
 
 TEST_F(MultipleScanTest, TableIncrementRoundsHalfToEven) {
@@ -63,7 +66,7 @@ TEST_F(MultipleScanTest, IncrementZeroAddsEveryRotationOnTheSameSamples) {
   EXPECT_EQ(Accumulate(), 3) << "the accumulated length is the point count";
   double seventh = 0;
   for (int k = 0; k < 7; ++k) seventh = static_cast<double>(seventh + 0.1L);
-  EXPECT_EQ(Doses(4), (std::vector<double>{7, 14, seventh, 0}));
+  EXPECT_EQ(Doses(4), (ExactDoubles{{7, 14, seventh, 0}}));
 }
 
 TEST_F(MultipleScanTest, LongSeriesEndsWithTheIncrementsZeros) {
@@ -86,7 +89,7 @@ TEST_F(MultipleScanTest, OnlyRowsOneAndTwoOfThePositionsMatter) {
   FillProfile(workspace_, {{"10", "1"}, {"10.5", "2"}, {"99", "1"}, {"-7", "1"}});
   SetScanFields(workspace_, "1", "1", "1", "1");
   EXPECT_EQ(Accumulate(), 6);
-  EXPECT_EQ(Positions(6), (std::vector<double>{0, 0.5, 1, 1.5, 2, 2.5}));
+  EXPECT_EQ(Positions(6), (ExactDoubles{{0, 0.5, 1, 1.5, 2, 2.5}}));
 }
 
 TEST_F(MultipleScanTest, SumsRoundThroughExtendedPrecision) {
@@ -236,14 +239,14 @@ TEST_F(MultipleScanTest, SinglePointTakesItsSpacingFromTheTrailingRow) {
   EXPECT_EQ(ErrorMessageOf([&] { Accumulate(); }), "'' は浮動小数点数ではありません");
   workspace_.SetCellText(1, 2, "0.5");  // what an earlier, longer load left there
   EXPECT_EQ(Accumulate(), 2 * 2 + 1);
-  EXPECT_EQ(Doses(6), (std::vector<double>{5, 0, 5, 0, 0, 0}));
+  EXPECT_EQ(Doses(6), (ExactDoubles{{5, 0, 5, 0, 0, 0}}));
 }
 
 TEST_F(MultipleScanTest, ManyRotationsOfIncrementZeroStayWithinThePointCount) {
   FillProfile(workspace_, Rows({0, 1}, {0.5, 0.25}));
   SetScanFields(workspace_, "1", "1", "0", "100000");
   EXPECT_EQ(Accumulate(), 2);
-  EXPECT_EQ(Doses(3), (std::vector<double>{50000, 25000, 0}));
+  EXPECT_EQ(Doses(3), (ExactDoubles{{50000, 25000, 0}}));
 }
 
 TEST_F(MultipleScanTest, TwoBillionRotationsOfIncrementZeroFinishAtOnce) {

@@ -17,6 +17,7 @@
 #include "errors/error.h"
 #include "support/error_capture.h"
 #include "support/hexfloat.h"
+#include "support/printers.h"
 
 namespace quorvane {
 namespace {

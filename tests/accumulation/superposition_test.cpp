@@ -6,26 +6,29 @@
 
 #include "errors/error.h"
 #include "support/error_capture.h"
+#include "support/exact_doubles.h"
 #include "support/hexfloat.h"
+#include "support/printers.h"
 
 namespace quorvane {
 namespace {
 
+using test_support::ExactDoubles;
 using test_support::Hex;
 
 TEST(SuperposeReference, ShiftedCopiesInIncreasingCopyOrder) {
   const std::vector<Extended> terms = {1, 2, 1};
   std::vector<double> dose(6, 0.0);
   SuperposeReference(terms, 3, 1, dose);
-  EXPECT_EQ(dose, (std::vector<double>{1, 3, 4, 3, 1, 0}));
+  EXPECT_EQ(ExactDoubles{dose}, (ExactDoubles{{1, 3, 4, 3, 1, 0}}));
 
   std::vector<double> same_place(3, 0.0);
   SuperposeReference(terms, 4, 0, same_place);
-  EXPECT_EQ(same_place, (std::vector<double>{4, 8, 4}));
+  EXPECT_EQ(ExactDoubles{same_place}, (ExactDoubles{{4, 8, 4}}));
 
   std::vector<double> gaps(8, 0.0);
   SuperposeReference(terms, 2, 5, gaps);
-  EXPECT_EQ(gaps, (std::vector<double>{1, 2, 1, 0, 0, 1, 2, 1}));
+  EXPECT_EQ(ExactDoubles{gaps}, (ExactDoubles{{1, 2, 1, 0, 0, 1, 2, 1}}));
 }
 
 TEST(SuperposeReference, EachAdditionRoundsThroughExtendedPrecision) {

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "errors/error.h"
+#include "support/printers.h"
 #include "support/profile_fixture.h"
 #include "workspace/memory_workspace.h"
 

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "support/hexfloat.h"
+#include "support/printers.h"
 
 namespace quorvane {
 namespace {
@@ -21,11 +22,23 @@ struct MeasureCase {
   double centre;
 };
 
+void PrintTo(const MeasureCase& c, std::ostream* out) {
+  using test_support::ExactText;
+  *out << c.name << " {positions ";
+  test_support::PrintDoubles(c.positions, out);
+  *out << ", values ";
+  test_support::PrintDoubles(c.values, out);
+  *out << ", peak " << ExactText(c.peak) << ", left_edge " << ExactText(c.left_edge)
+       << ", right_edge " << ExactText(c.right_edge) << ", fwhm " << ExactText(c.fwhm)
+       << ", centre " << ExactText(c.centre) << "}";
+}
+
 class MeasureHalfMaximumTable : public ::testing::TestWithParam<MeasureCase> {};
 
 TEST_P(MeasureHalfMaximumTable, PeakEdgesWidthAndCentre) {
   const MeasureCase& c = GetParam();
   const HalfMaximumResult r = MeasureHalfMaximum(c.positions, c.values);
+  SCOPED_TRACE(::testing::PrintToString(r));
   EXPECT_EQ(r.Peak, c.peak);
   ASSERT_TRUE(r.HasWidth);
   EXPECT_EQ(r.LeftEdge, c.left_edge);

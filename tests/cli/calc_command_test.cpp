@@ -2,10 +2,49 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 #include <vector>
 
+#include "support/printers.h"
+
 namespace quorvane::cli {
+
+// Printers for the command line's enumerations, in their namespace, where
+// GoogleTest finds them.
+void PrintTo(CalcAction action, std::ostream* out) {
+  switch (action) {
+    case CalcAction::kDraw:
+      *out << "kDraw";
+      return;
+    case CalcAction::kMultipleScans:
+      *out << "kMultipleScans";
+      return;
+    case CalcAction::kHelicalScan:
+      *out << "kHelicalScan";
+      return;
+  }
+  *out << "CalcAction(" << static_cast<int>(action) << ")";
+}
+
+void PrintTo(ParsedCommandLine::Kind kind, std::ostream* out) {
+  switch (kind) {
+    case ParsedCommandLine::Kind::kRun:
+      *out << "kRun";
+      return;
+    case ParsedCommandLine::Kind::kHelp:
+      *out << "kHelp";
+      return;
+    case ParsedCommandLine::Kind::kVersion:
+      *out << "kVersion";
+      return;
+    case ParsedCommandLine::Kind::kUsageError:
+      *out << "kUsageError";
+      return;
+  }
+  *out << "Kind(" << static_cast<int>(kind) << ")";
+}
+
 namespace {
 
 using Kind = ParsedCommandLine::Kind;

@@ -5,6 +5,7 @@
 #include "errors/error_box_text.h"
 #include "errors/invariant.h"
 #include "errors/messages.h"
+#include "support/printers.h"
 
 namespace quorvane {
 namespace {

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "errors/error.h"
+#include "support/printers.h"
 
 namespace quorvane {
 namespace {

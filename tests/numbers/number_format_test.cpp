@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/printers.h"
+
 namespace quorvane {
 namespace {
 

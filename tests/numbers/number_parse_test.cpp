@@ -11,6 +11,7 @@
 #include "numbers/number_format.h"
 #include "support/big_unsigned.h"
 #include "support/hexfloat.h"
+#include "support/printers.h"
 
 namespace quorvane {
 namespace {

@@ -8,6 +8,7 @@
 
 #include "errors/error.h"
 #include "profile_io/text_file_reader.h"
+#include "support/printers.h"
 #include "support/temp_folder.h"
 
 namespace quorvane {

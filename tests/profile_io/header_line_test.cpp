@@ -6,6 +6,7 @@
 
 #include "errors/error.h"
 #include "support/hexfloat.h"
+#include "support/printers.h"
 
 namespace quorvane {
 namespace {

@@ -16,6 +16,7 @@
 #include "errors/error.h"
 #include "profile_io/load_profile_file.h"
 #include "support/error_capture.h"
+#include "support/printers.h"
 #include "support/temp_folder.h"
 #include "workspace/memory_workspace.h"
 #include "workspace/profile_values.h"
@@ -32,7 +33,13 @@ struct HostileFile {
   std::int32_t row_count;  // afterwards
 };
 
-void PrintTo(const HostileFile& c, std::ostream* out) { *out << c.name; }
+void PrintTo(const HostileFile& c, std::ostream* out) {
+  *out << c.name << " {bytes ";
+  test_support::PrintText(c.bytes, out);
+  *out << ", message ";
+  test_support::PrintText(c.message, out);
+  *out << ", row_count " << c.row_count << "}";
+}
 
 class HostileFiles : public ::testing::TestWithParam<HostileFile> {};
 
@@ -44,7 +51,7 @@ TEST_P(HostileFiles, EndWithTheRightMessageAndKeepTheTable) {
   const std::string path = folder.Write("hostile.txt", c.bytes);
   const std::string message =
       test_support::ErrorMessageOf([&] { LoadProfileFile(workspace, path); });
-  EXPECT_TRUE(message == c.message) << message.substr(0, 200);
+  EXPECT_TRUE(message == c.message) << "message " << test_support::Quoted(message);
   EXPECT_EQ(workspace.RowCount(), c.row_count);
   EXPECT_EQ(workspace.FieldText(Field::kEdit1), path);
   if (c.row_count == 1024) {

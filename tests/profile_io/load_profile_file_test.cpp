@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "errors/error.h"
+#include "support/printers.h"
 #include "support/temp_folder.h"
 #include "workspace/memory_workspace.h"
 #include "workspace/profile_values.h"
@@ -93,7 +94,19 @@ struct FirstLineCase {
   const char* row1_dose_rate;
 };
 
-void PrintTo(const FirstLineCase& c, std::ostream* out) { *out << c.name; }
+void PrintTo(const FirstLineCase& c, std::ostream* out) {
+  *out << c.name << " {bytes ";
+  test_support::PrintText(c.bytes, out);
+  *out << ", slice_width ";
+  test_support::PrintText(c.slice_width, out);
+  *out << ", slice_number ";
+  test_support::PrintText(c.slice_number, out);
+  *out << ", row_count " << c.row_count << ", row1_position ";
+  test_support::PrintText(c.row1_position, out);
+  *out << ", row1_dose_rate ";
+  test_support::PrintText(c.row1_dose_rate, out);
+  *out << "}";
+}
 
 class FirstLines : public LoadProfileFileTest,
                    public ::testing::WithParamInterface<FirstLineCase> {};

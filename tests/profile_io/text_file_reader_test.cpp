@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "support/printers.h"
 #include "support/temp_folder.h"
 
 namespace quorvane {
@@ -23,6 +24,17 @@ struct LineCase {
   std::string bytes;
   std::vector<std::string> lines;
 };
+
+void PrintTo(const LineCase& c, std::ostream* out) {
+  *out << c.name << " {bytes ";
+  test_support::PrintText(c.bytes, out);
+  *out << ", lines {";
+  for (std::size_t i = 0; i < c.lines.size(); ++i) {
+    *out << (i == 0 ? "" : ", ");
+    test_support::PrintText(c.lines[i], out);
+  }
+  *out << "}}";
+}
 
 class LineRules : public ::testing::TestWithParam<LineCase> {};
 

@@ -4,6 +4,8 @@
 
 #include <vector>
 
+#include "support/printers.h"
+
 namespace quorvane {
 namespace {
 

@@ -4,6 +4,7 @@
 
 #include "errors/error.h"
 #include "numbers/extended.h"
+#include "support/printers.h"
 #include "support/profile_fixture.h"
 #include "workspace/profile_values.h"
 
