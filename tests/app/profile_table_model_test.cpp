@@ -121,11 +121,11 @@ void ProfileTableModelTest::showsBytesDecodedAndStoresEditsAsUtf8() {
   ProfileTableModel model(table);
 
   QCOMPARE(model.data(model.index(0, 0)).toString(), QStringLiteral("\uFFFDT\uFFFD\uFFFD"));
-  QCOMPARE(table.CellText(1, 1), std::string("\x83\x54\x83\x93"));
+  QCOMPARE(QByteArray::fromStdString(table.CellText(1, 1)), QByteArray("\x83\x54\x83\x93"));
 
   QVERIFY(model.setData(model.index(0, 0), QStringLiteral("µ1")));
-  QCOMPARE(table.CellText(1, 1), std::string("\xC2\xB5"
-                                             "1"));
+  QCOMPARE(QByteArray::fromStdString(table.CellText(1, 1)), QByteArray("\xC2\xB5"
+                                                                       "1"));
 }
 
 QTEST_MAIN(ProfileTableModelTest)

@@ -10,6 +10,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <functional>
+#include <memory>
+#include <string>
 #include <vector>
 
 #include "accumulation/scan_actions.h"
@@ -49,18 +51,66 @@ MemoryWorkspace LoadedInMemory(const QString& path) {
   return workspace;
 }
 
+// QtTest prints no std::string and no std::vector of points: QCOMPARE of two
+// would say only that they differ. These give the failure text instead, ""
+// where the values are equal; bytes are escaped as QtTest escapes them.
+QString Quoted(const std::string& text) {
+  const std::unique_ptr<char[]> shown(QTest::toString(QByteArray::fromStdString(text)));
+  return QString::fromLatin1(shown.get());
+}
+
+QString TextMismatch(const QString& place, const std::string& shown, const std::string& expected) {
+  if (shown == expected) return QString();
+  return QStringLiteral("%1: %2, expected %3").arg(place, Quoted(shown), Quoted(expected));
+}
+
+QString PointText(const CurvePoint& point) {
+  return QStringLiteral("(%1, %2)")
+      .arg(QString::number(point.x, 'g', 17), QString::number(point.y, 'g', 17));
+}
+
+QString PointsMismatch(const QString& curve, const std::vector<CurvePoint>& shown,
+                       const std::vector<CurvePoint>& expected) {
+  if (shown.size() != expected.size()) {
+    return QStringLiteral("%1: %2 points, expected %3")
+        .arg(curve)
+        .arg(shown.size())
+        .arg(expected.size());
+  }
+  for (std::size_t i = 0; i < shown.size(); ++i) {
+    if (!(shown[i] == expected[i])) {
+      return QStringLiteral("%1 point %2: %3, expected %4")
+          .arg(curve)
+          .arg(i)
+          .arg(PointText(shown[i]), PointText(expected[i]));
+    }
+  }
+  return QString();
+}
+
 void ExpectSameWorkspace(const TForm1& form, const MemoryWorkspace& expected) {
   for (const Field field : quorvane::kAllFields) {
-    QCOMPARE(form.FieldText(field), expected.FieldText(field));
+    const std::string_view name = quorvane::FieldName(field);
+    const QString mismatch = TextMismatch(QString::fromLatin1(name.data(), qsizetype(name.size())),
+                                          form.FieldText(field), expected.FieldText(field));
+    QVERIFY2(mismatch.isEmpty(), qPrintable(mismatch));
   }
   QCOMPARE(form.RowCount(), expected.RowCount());
   for (std::int32_t row = 0; row <= expected.RowCount(); ++row) {
     for (int column = 0; column < quorvane::kProfileColumns; ++column) {
-      QCOMPARE(form.CellText(column, row), expected.CellText(column, row));
+      const std::string shown = form.CellText(column, row);
+      const std::string held = expected.CellText(column, row);
+      if (shown == held) continue;
+      const QString place = QStringLiteral("cell column %1, row %2").arg(column).arg(row);
+      QFAIL(qPrintable(TextMismatch(place, shown, held)));
     }
   }
-  QCOMPARE(PointsOf(*form.Series1), expected.CurveOf(CurveId::kSeries1).points());
-  QCOMPARE(PointsOf(*form.Series2), expected.CurveOf(CurveId::kSeries2).points());
+  const QString series1 = PointsMismatch(QStringLiteral("Series1"), PointsOf(*form.Series1),
+                                         expected.CurveOf(CurveId::kSeries1).points());
+  QVERIFY2(series1.isEmpty(), qPrintable(series1));
+  const QString series2 = PointsMismatch(QStringLiteral("Series2"), PointsOf(*form.Series2),
+                                         expected.CurveOf(CurveId::kSeries2).points());
+  QVERIFY2(series2.isEmpty(), qPrintable(series2));
 }
 
 void ExpectUnusedCurvesEmpty(const TForm1& form) {
@@ -170,7 +220,8 @@ void TForm1Test::startFieldTexts() {
       form().findChild<QLineEdit*>(QString::fromLatin1(name.data(), qsizetype(name.size())));
   QVERIFY(edit != nullptr);
   QCOMPARE(edit->text(), text);
-  QCOMPARE(form().FieldText(field), quorvane::EncodeUtf8(text));
+  QCOMPARE(QByteArray::fromStdString(form().FieldText(field)),
+           QByteArray::fromStdString(quorvane::EncodeUtf8(text)));
 }
 
 void TForm1Test::startsWithFocusInTable() {
@@ -256,7 +307,9 @@ void TForm1Test::cancelledDialogChangesNothing() {
   MemoryWorkspace expected = LoadedInMemory(path);
   expected.SetFieldText(Field::kEditMax, "typed");
   ExpectSameWorkspace(form(), expected);
-  QCOMPARE(PointsOf(*form().Series1), curve);
+  const QString series1 =
+      PointsMismatch(QStringLiteral("Series1"), PointsOf(*form().Series1), curve);
+  QVERIFY2(series1.isEmpty(), qPrintable(series1));
   // Each dialog starts with the name chosen last; a cancel keeps it.
   QCOMPARE(fixture_->dialog_start_names(), (std::vector<QString>{QString(), path, path}));
 }
@@ -411,7 +464,8 @@ void TForm1Test::actionReadsTextTypedIntoCell() {
   Type(grid->CurrentEditor(), typed);
   form().ButtonDraw->click();
 
-  QCOMPARE(form().CellText(column, row), quorvane::EncodeUtf8(typed));
+  QCOMPARE(QByteArray::fromStdString(form().CellText(column, row)),
+           QByteArray::fromStdString(quorvane::EncodeUtf8(typed)));
   MemoryWorkspace expected = LoadedInMemory(path);
   expected.SetCellText(column, row, quorvane::EncodeUtf8(typed));
   if (error.isEmpty()) {
@@ -422,7 +476,8 @@ void TForm1Test::actionReadsTextTypedIntoCell() {
   } else {
     QCOMPARE(fixture_->shown_errors().size(), std::size_t{1});
     QCOMPARE(fixture_->shown_errors()[0].text, error);
-    QCOMPARE(form().FieldText(Field::kEditMax), expected.FieldText(Field::kEditMax));
+    QCOMPARE(QByteArray::fromStdString(form().FieldText(Field::kEditMax)),
+             QByteArray::fromStdString(expected.FieldText(Field::kEditMax)));
   }
   QCOMPARE(form().Series1->count(), points);
 }
@@ -443,8 +498,9 @@ void TForm1Test::untouchedCellKeepsItsBytes() {
   form().ButtonLoad->setFocus(Qt::MouseFocusReason);
   QCoreApplication::processEvents();
 
-  QCOMPARE(form().CellText(2, 1), bytes);
-  QCOMPARE(form().FieldText(Field::kEditSN), bytes);
+  QCOMPARE(QByteArray::fromStdString(form().CellText(2, 1)), QByteArray::fromStdString(bytes));
+  QCOMPARE(QByteArray::fromStdString(form().FieldText(Field::kEditSN)),
+           QByteArray::fromStdString(bytes));
 }
 
 void TForm1Test::accumulationButtonsRunTheirActions_data() {
