@@ -26,11 +26,17 @@ using test_support::Hex;
 
 class TermGenerator {
  public:
+  // Kinds 0 to 7; 6 and 7 both give a plain profile value.
+  static constexpr std::uint64_t kKinds = 8;
+
   explicit TermGenerator(std::uint64_t seed) : random_(seed) {}
 
-  // A dose-like term of one of several kinds.
-  Extended Next() {
-    switch (random_() % 8) {
+  // A dose-like term of any kind.
+  Extended Next() { return OfKind(Below(kKinds)); }
+
+  // A dose-like term of the given kind.
+  Extended OfKind(std::uint64_t kind) {
+    switch (kind) {
       case 0:
         return 0.0L;
       case 1:  // a few bits at a scale: their sums hit rounding ties
@@ -51,10 +57,12 @@ class TermGenerator {
   }
 
   std::vector<Extended> Terms(std::size_t count) {
-    // Each case draws from a few kinds only, so that ties and binade
-    // crossings of one kind meet each other.
+    // Each case draws from a few kinds only (one to three), so that ties and
+    // binade crossings of one kind meet each other.
+    const std::uint64_t kinds[] = {Below(kKinds), Below(kKinds), Below(kKinds)};
+    const std::uint64_t kinds_used = Below(3) + 1;
     std::vector<Extended> terms;
-    for (std::size_t i = 0; i < count; ++i) terms.push_back(Next());
+    for (std::size_t i = 0; i < count; ++i) terms.push_back(OfKind(kinds[Below(kinds_used)]));
     return terms;
   }
 
