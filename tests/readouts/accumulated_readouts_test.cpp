@@ -8,12 +8,14 @@
 
 #include "accumulation/scan_actions.h"
 #include "expected_readouts.h"
+#include "support/exact_doubles.h"
 #include "support/profile_fixture.h"
 #include "workspace/memory_workspace.h"
 
 namespace quorvane {
 namespace {
 
+using test_support::ExactDoubles;
 using test_support::ExpectedReadout;
 using test_support::ExpectReadouts;
 using test_support::FillProfile;
@@ -191,8 +193,8 @@ TEST(AccumulationRecord, HoldsTheSamplesBeforeCentringAndWhatTheActionUsed) {
   SetScanFields(workspace, "1", "1", "1", "3");
   const AccumulationRecord record = RunMultipleScanAction(workspace);
   EXPECT_EQ(record.action, "CalMS");
-  EXPECT_EQ(record.positions, (std::vector<double>{0, 1, 2, 3, 4, 5}));
-  EXPECT_EQ(record.doses, (std::vector<double>{1, 3, 4, 3, 1, 0}));
+  EXPECT_EQ(ExactDoubles{record.positions}, (ExactDoubles{{0, 1, 2, 3, 4, 5}}));
+  EXPECT_EQ(ExactDoubles{record.doses}, (ExactDoubles{{1, 3, 4, 3, 1, 0}}));
   EXPECT_EQ(record.measurement.Peak, 4);
   EXPECT_EQ(record.measurement.FWHM, 2);
   EXPECT_EQ(record.Centre(), 2);
@@ -203,7 +205,7 @@ TEST(AccumulationRecord, HoldsTheSamplesBeforeCentringAndWhatTheActionUsed) {
   EXPECT_EQ(record.feed_per_rotation, 0);
   EXPECT_EQ(record.total_feed, 0);
   EXPECT_EQ(record.Step(), 1);
-  EXPECT_EQ(record.profile_values, (std::vector<double>{1, 2, 1}));
+  EXPECT_EQ(ExactDoubles{record.profile_values}, (ExactDoubles{{1, 2, 1}}));
   // The outputs stay what they were.
   EXPECT_EQ(workspace.clipboard_text(), "-2\t1\r\n-1\t3\r\n0\t4\r\n1\t3\r\n2\t1\r\n");
   EXPECT_EQ(workspace.FieldText(Field::kEditMax), "4");

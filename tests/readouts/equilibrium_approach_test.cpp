@@ -76,13 +76,22 @@ TEST(EquilibriumApproach, UnavailableCases) {
   };
   const Case cases[] = {
       // c = 0.75 (edges 0 and 1.5), L_max = 1.5, h(1.5) = 5.5 / 6.
-      {"NotReached",
-       {{0, 1, 2, 3, 4}, {4, 4, 0, 0, 0}},
-       true,
-       "0.98 of the integral not reached within the measured range"},
-      {"IntegralNotPositive", {{0, 1, 2, 3}, {-3, 1, -3, 0}}, true, "integral not positive"},
-      {"NoPositiveValue", {{0, 1, 2}, {0, 0, 0}}, false, "no positive value"},
-      {"NotMonotonic", {{0, 2, 1}, {1, 2, 1}}, false, "positions not strictly monotonic"},
+      {.name = "NotReached",
+       .profile = {{0, 1, 2, 3, 4}, {4, 4, 0, 0, 0}},
+       .has_max_length = true,
+       .note = "0.98 of the integral not reached within the measured range"},
+      {.name = "IntegralNotPositive",
+       .profile = {{0, 1, 2, 3}, {-3, 1, -3, 0}},
+       .has_max_length = true,
+       .note = "integral not positive"},
+      {.name = "NoPositiveValue",
+       .profile = {{0, 1, 2}, {0, 0, 0}},
+       .has_max_length = false,
+       .note = "no positive value"},
+      {.name = "NotMonotonic",
+       .profile = {{0, 2, 1}, {1, 2, 1}},
+       .has_max_length = false,
+       .note = "positions not strictly monotonic"},
   };
   for (const Case& c : cases) {
     const ApproachLimits limits = EquilibriumApproachLimits(c.profile);

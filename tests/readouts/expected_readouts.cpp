@@ -3,8 +3,17 @@
 #include <gtest/gtest.h>
 
 #include "support/hexfloat.h"
+#include "support/printers.h"
 
 namespace quorvane::test_support {
+
+void PrintTo(const ExpectedReadout& row, std::ostream* out) {
+  *out << "{key ";
+  PrintText(row.key, out);
+  *out << ", value " << (row.value ? ExactText(*row.value) : "unavailable") << ", note ";
+  PrintText(row.note, out);
+  *out << "}";
+}
 
 void ExpectReadouts(const ReadoutTable& table, const std::vector<ExpectedReadout>& expected,
                     const std::string& context) {

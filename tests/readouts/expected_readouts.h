@@ -4,6 +4,7 @@
 #pragma once
 
 #include <optional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -16,6 +17,10 @@ struct ExpectedReadout {
   std::optional<double> value;  // nothing: the readout is unavailable
   std::string note;             // the whole note, "" for none
 };
+
+// {"peak", 4, ""} -> {key "peak", value 4, note ""}; an unavailable value
+// prints as "unavailable".
+void PrintTo(const ExpectedReadout& row, std::ostream* out);
 
 // Adds a failure for every listed row that is missing or differs; rows not
 // listed are not looked at. `context` names the case in the messages.
