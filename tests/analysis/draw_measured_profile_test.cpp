@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "errors/error.h"
+#include "support/exact_doubles.h"
 #include "support/printers.h"
 #include "support/profile_fixture.h"
 #include "workspace/memory_workspace.h"
@@ -12,6 +13,7 @@
 namespace quorvane {
 namespace {
 
+using test_support::ExactDoubles;
 using test_support::FillProfile;
 using test_support::Rows;
 
@@ -78,8 +80,8 @@ TEST(DrawMeasuredProfile, ReturnsTheMeasuredValuesInTableOrder) {
   MemoryWorkspace workspace;
   FillProfile(workspace, {{"1", " 7 "}, {"0", "8e0"}, {"1", "0.1"}});
   const MeasuredProfile profile = DrawMeasuredProfile(workspace);
-  EXPECT_EQ(profile.positions, (std::vector<double>{1, 0, 1}));
-  EXPECT_EQ(profile.dose_rates, (std::vector<double>{7, 8, 0.1}));
+  EXPECT_EQ(ExactDoubles{profile.positions}, (ExactDoubles{{1, 0, 1}}));
+  EXPECT_EQ(ExactDoubles{profile.dose_rates}, (ExactDoubles{{7, 8, 0.1}}));
 
   FillProfile(workspace, {});
   EXPECT_TRUE(DrawMeasuredProfile(workspace).positions.empty());

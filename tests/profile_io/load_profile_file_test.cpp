@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "errors/error.h"
+#include "support/exact_doubles.h"
 #include "support/printers.h"
 #include "support/temp_folder.h"
 #include "workspace/memory_workspace.h"
@@ -16,6 +17,7 @@
 namespace quorvane {
 namespace {
 
+using test_support::ExactDoubles;
 using test_support::TempFolder;
 
 // n lines "i<TAB>dose" with a plain bell-shaped dose column.
@@ -280,8 +282,8 @@ TEST_F(LoadProfileFileTest, ReturnsWhatDrawMeasured) {
   const std::optional<MeasuredProfile> profile =
       LoadProfileFile(workspace_, folder_.Write("b.txt", "5\t4\n-0.5\t1\n0\t3\n0.5\t1.5\n"));
   ASSERT_TRUE(profile.has_value());
-  EXPECT_EQ(profile->positions, (std::vector<double>{-0.5, 0, 0.5}));
-  EXPECT_EQ(profile->dose_rates, (std::vector<double>{1, 3, 1.5}));
+  EXPECT_EQ(ExactDoubles{profile->positions}, (ExactDoubles{{-0.5, 0, 0.5}}));
+  EXPECT_EQ(ExactDoubles{profile->dose_rates}, (ExactDoubles{{1, 3, 1.5}}));
 }
 
 TEST_F(LoadProfileFileTest, FileErrorsShowThePathAndChangeNothingElse) {
