@@ -1,11 +1,12 @@
 #include "cli/calc_run.h"
 
+#include "accumulation/profile_csv.h"
 #include "accumulation/scan_actions.h"
 #include "analysis/draw_measured_profile.h"
+#include "cli/calc_workspace.h"
 #include "errors/error.h"
 #include "errors/error_box_text.h"
 #include "profile_io/load_profile_file.h"
-#include "workspace/memory_workspace.h"
 
 namespace quorvane::cli {
 namespace {
@@ -29,11 +30,16 @@ void RunAction(CalcAction action, Workspace& workspace) {
   }
 }
 
+std::string Profile(const CalcWorkspace& workspace, ProfileFormat format) {
+  if (format == ProfileFormat::kTsv) return workspace.clipboard_text();
+  return FormatProfileCsv(workspace.accumulated_positions(), workspace.accumulated_doses());
+}
+
 }  // namespace
 
-CalcResult RunCalcCommand(const CalcCommand& command, const std::string& load_path,
-                          const NumberFormat& number_format) {
-  MemoryWorkspace workspace(number_format);
+CalcResult RunCalcFile(const CalcCommand& command, const std::string& load_path,
+                       const NumberFormat& number_format) {
+  CalcWorkspace workspace(number_format);
   CalcResult result;
   try {
     LoadProfileFile(workspace, load_path);
@@ -44,9 +50,8 @@ CalcResult RunCalcCommand(const CalcCommand& command, const std::string& load_pa
     return result;
   }
   result.ok = true;
-  result.output = command.action == CalcAction::kDraw || command.summary
-                      ? Summary(workspace)
-                      : workspace.clipboard_text();
+  result.output = command.Output() == CalcOutput::kProfile ? Profile(workspace, command.format)
+                                                           : Summary(workspace);
   return result;
 }
 

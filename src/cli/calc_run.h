@@ -1,6 +1,7 @@
-// Runs a quorvane-calc command on a fresh workspace with the window's
-// starting texts: load the file exactly as "Load" does (its draw action
-// included), type the option texts into their fields, then run the action.
+// Runs a quorvane-calc command on one file, on a fresh workspace with the
+// window's starting texts: load the file exactly as "Load" does (its draw
+// action included), type the option texts into their fields, run the action,
+// then form what the command prints for it.
 #pragma once
 
 #include <string>
@@ -12,14 +13,14 @@ namespace quorvane::cli {
 
 struct CalcResult {
   bool ok = false;
-  std::string output;  // standard output: summary lines or the profile text
+  std::string output;  // the summary lines, the profile text or CSV
   std::string error;   // the error box text, when not ok
 };
 
-// `load_path` is the file to load: the command's file, or a copy of
-// standard input for "-". The workspace reads and writes numbers in
-// `number_format`, the locale's, as the window does.
-CalcResult RunCalcCommand(const CalcCommand& command, const std::string& load_path,
-                          const NumberFormat& number_format);
+// `load_path` is the file to load: the command's file, or a copy of standard
+// input for "-". The workspace reads and writes numbers in `number_format`,
+// the locale's, as the window does.
+CalcResult RunCalcFile(const CalcCommand& command, const std::string& load_path,
+                       const NumberFormat& number_format);
 
 }  // namespace quorvane::cli
