@@ -85,7 +85,8 @@ void Exchange(int input, const std::string& text, int out, int err, ProcessResul
 
 ProcessResult RunProcess(const std::string& program, const std::vector<std::string>& arguments,
                          const std::string& input,
-                         const std::vector<std::pair<std::string, std::string>>& environment) {
+                         const std::vector<std::pair<std::string, std::string>>& environment,
+                         const std::string& working_folder) {
   std::signal(SIGPIPE, SIG_IGN);  // a program may exit before it reads all its input
   Pipe in;
   Pipe out;
@@ -95,6 +96,9 @@ ProcessResult RunProcess(const std::string& program, const std::vector<std::stri
   posix_spawn_file_actions_adddup2(&actions, in.read_end, STDIN_FILENO);
   posix_spawn_file_actions_adddup2(&actions, out.write_end, STDOUT_FILENO);
   posix_spawn_file_actions_adddup2(&actions, err.write_end, STDERR_FILENO);
+  if (!working_folder.empty()) {
+    posix_spawn_file_actions_addchdir_np(&actions, working_folder.c_str());
+  }
 
   std::vector<std::string> argv_texts = {program};
   argv_texts.insert(argv_texts.end(), arguments.begin(), arguments.end());

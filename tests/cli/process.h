@@ -1,5 +1,6 @@
 // Runs a program with arguments, environment changes and standard input,
-// and collects its exit status, standard output and standard error.
+// in the current folder or another, and collects its exit status, standard
+// output and standard error.
 #pragma once
 
 #include <string>
@@ -16,6 +17,7 @@ struct ProcessResult {
 
 ProcessResult RunProcess(const std::string& program, const std::vector<std::string>& arguments,
                          const std::string& input = "",
-                         const std::vector<std::pair<std::string, std::string>>& environment = {});
+                         const std::vector<std::pair<std::string, std::string>>& environment = {},
+                         const std::string& working_folder = "");
 
 }  // namespace quorvane::test_support
