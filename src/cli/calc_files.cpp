@@ -1,6 +1,8 @@
 #include "cli/calc_files.h"
 
-#include <cstdio>
+#include <unistd.h>
+
+#include <cerrno>
 #include <filesystem>
 #include <optional>
 #include <stdexcept>
@@ -18,9 +20,17 @@ namespace {
 
 constexpr int kErrorStatus = 1;
 
-bool WriteAll(std::FILE* stream, std::string_view text) {
-  return std::fwrite(text.data(), 1, text.size(), stream) == text.size() &&
-         std::fflush(stream) == 0;
+// One write call for a whole block where the system allows it, so that the
+// lines of parallel runs appending to one file (or one pipe, up to 4 KiB)
+// do not mix.
+bool WriteAll(int descriptor, std::string_view text) {
+  while (!text.empty()) {
+    const ssize_t written = ::write(descriptor, text.data(), text.size());
+    if (written < 0 && errno == EINTR) continue;
+    if (written <= 0) return false;
+    text.remove_prefix(static_cast<std::size_t>(written));
+  }
+  return true;
 }
 
 // "-" loads a copy of standard input.
@@ -52,7 +62,7 @@ class FileRun {
   void Fail(const std::string& file, const std::string& message, bool program_failure) {
     status_ = kErrorStatus;
     const std::string prefix = several_ ? file + ": " : program_failure ? "quorvane-calc: " : "";
-    WriteAll(stderr, prefix + message + "\n");
+    WriteAll(STDERR_FILENO, prefix + message + "\n");
   }
 
   // What one file adds to the output: with several files a summary or
@@ -65,7 +75,7 @@ class FileRun {
 
   void FailProgram(const std::string& message) {
     status_ = kErrorStatus;
-    WriteAll(stderr, "quorvane-calc: " + message + "\n");
+    WriteAll(STDERR_FILENO, "quorvane-calc: " + message + "\n");
   }
 
  private:
@@ -109,7 +119,7 @@ int RunIntoStream(const CalcCommand& command, const NumberFormat& number_format)
     const std::string block = run.Block(file, std::move(*output));
     if (command.output) {
       collected += block;
-    } else if (!WriteAll(stdout, block)) {
+    } else if (!WriteAll(STDOUT_FILENO, block)) {
       run.FailProgram("cannot write standard output");
       return run.status();
     }
