@@ -1,5 +1,7 @@
 #include "cli/calc_help.h"
 
+#include "cli/readout_keys.h"
+
 #include <algorithm>
 #include <initializer_list>
 #include <string_view>
@@ -91,6 +93,15 @@ constexpr std::string_view kOutputs =
     "Exit status: 0 when every FILE succeeded, 1 when any failed (or an output could\n"
     "not be written), 2 for a usage error.\n";
 
+constexpr std::string_view kReadouts =
+    "Readouts: --readouts prints \"section.key\", TAB, value lines (empty where\n"
+    "unavailable), then \"note\", TAB, \"section.key: note\" lines; --json prints\n"
+    "{\"file\": ..., \"measured\": {...}, \"accumulated\": {...}, \"notes\": [...]}, numbers as\n"
+    "the shortest text that reads back as the same double, null where unavailable.\n"
+    "Integrals are of the straight lines between samples, over an interval clipped to\n"
+    "the measured range; c = centre_interpolated, W = slice width x slice number,\n"
+    "p = beam pitch, step = table increment (ms) or feed per rotation (hs).\n";
+
 std::string_view ActionName(CalcAction action) {
   switch (action) {
     case CalcAction::kDraw:
@@ -128,7 +139,8 @@ std::string HelpText() {
             "\n";
   }
   text += "\n" + std::string(kFiles) + "\noptions:\n" + OptionLines({kAllActions, kProgramOnly}) +
-          "\noptions of ms and hs:\n" + OptionLines({kScansOnly}) + "\n" + std::string(kOutputs);
+          "\noptions of ms and hs:\n" + OptionLines({kScansOnly}) + "\n" + std::string(kOutputs) +
+          "\n" + std::string(kReadouts) + ReadoutKeysText(true);
   return text;
 }
 
@@ -139,7 +151,8 @@ std::string ActionHelpText(CalcAction action) {
          std::string(kFiles) + "\noptions:\n" +
          (action == CalcAction::kDraw ? OptionLines({kAllActions})
                                       : OptionLines({kAllActions, kScansOnly})) +
-         "\n" + std::string(kOutputs);
+         "\n" + std::string(kOutputs) + "\n" + std::string(kReadouts) +
+         ReadoutKeysText(action != CalcAction::kDraw);
 }
 
 }  // namespace quorvane::cli
