@@ -36,9 +36,9 @@ bool WriteAll(int descriptor, std::string_view text) {
 // "-" loads a copy of standard input.
 CalcResult RunOn(const CalcCommand& command, const std::string& file,
                  const NumberFormat& number_format) {
-  if (file != "-") return RunCalcFile(command, file, number_format);
+  if (file != "-") return RunCalcFile(command, file, file, number_format);
   const StandardInputCopy input;
-  return RunCalcFile(command, input.path(), number_format);
+  return RunCalcFile(command, file, input.path(), number_format);
 }
 
 class FileRun {

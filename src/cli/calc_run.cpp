@@ -1,31 +1,46 @@
 #include "cli/calc_run.h"
 
+#include <optional>
+
+#include "accumulation/accumulation_record.h"
 #include "accumulation/profile_csv.h"
 #include "accumulation/scan_actions.h"
 #include "analysis/draw_measured_profile.h"
+#include "analysis/measured_profile.h"
 #include "cli/calc_workspace.h"
+#include "cli/readout_output.h"
 #include "errors/error.h"
 #include "errors/error_box_text.h"
 #include "profile_io/load_profile_file.h"
+#include "readouts/accumulated_readouts.h"
+#include "readouts/measured_readouts.h"
 
 namespace quorvane::cli {
 namespace {
+
+// What the action measured and accumulated, for the readouts: the profile
+// that draw (Load's, or the draw action's) measured, and the record of an
+// accumulation that reached its output.
+struct ActionResults {
+  MeasuredProfile measured;
+  std::optional<AccumulationRecord> accumulated;
+};
 
 std::string Summary(const Workspace& workspace) {
   return "PeakValue\t" + workspace.FieldText(Field::kEditMax) + "\nFWHM(mm)\t" +
          workspace.FieldText(Field::kEditFWHM) + "\n";
 }
 
-void RunAction(CalcAction action, Workspace& workspace) {
+void RunAction(CalcAction action, Workspace& workspace, ActionResults& results) {
   switch (action) {
     case CalcAction::kDraw:
-      DrawMeasuredProfile(workspace);
+      results.measured = DrawMeasuredProfile(workspace);
       return;
     case CalcAction::kMultipleScans:
-      RunMultipleScanAction(workspace);
+      results.accumulated = RunMultipleScanAction(workspace);
       return;
     case CalcAction::kHelicalScan:
-      RunHelicalScanAction(workspace);
+      results.accumulated = RunHelicalScanAction(workspace);
       return;
   }
 }
@@ -35,23 +50,49 @@ std::string Profile(const CalcWorkspace& workspace, ProfileFormat format) {
   return FormatProfileCsv(workspace.accumulated_positions(), workspace.accumulated_doses());
 }
 
+// The measured readouts take the slice and pitch texts as the fields hold
+// them once the options are typed in.
+ReadoutTables Readouts(const Workspace& workspace, const ActionResults& results) {
+  ReadoutTables tables;
+  tables.measured = MeasuredReadouts(
+      results.measured, workspace.FieldText(Field::kEditSW), workspace.FieldText(Field::kEditSN),
+      workspace.FieldText(Field::kEditBP), workspace.number_format());
+  if (results.accumulated) tables.accumulated = AccumulatedReadouts(*results.accumulated);
+  return tables;
+}
+
+std::string Output(const CalcCommand& command, const std::string& file,
+                   const CalcWorkspace& workspace, const ActionResults& results) {
+  switch (command.Output()) {
+    case CalcOutput::kProfile:
+      return Profile(workspace, command.format);
+    case CalcOutput::kSummary:
+      return Summary(workspace);
+    case CalcOutput::kReadouts:
+      return ReadoutLines(Readouts(workspace, results), workspace.number_format());
+    case CalcOutput::kJson:
+      return ReadoutJson(file, Readouts(workspace, results));
+  }
+  return "";
+}
+
 }  // namespace
 
-CalcResult RunCalcFile(const CalcCommand& command, const std::string& load_path,
-                       const NumberFormat& number_format) {
+CalcResult RunCalcFile(const CalcCommand& command, const std::string& file,
+                       const std::string& load_path, const NumberFormat& number_format) {
   CalcWorkspace workspace(number_format);
   CalcResult result;
   try {
-    LoadProfileFile(workspace, load_path);
+    ActionResults results;
+    results.measured = LoadProfileFile(workspace, load_path).value_or(MeasuredProfile{});
     for (const auto& [field, text] : command.field_texts) workspace.SetFieldText(field, text);
-    RunAction(command.action, workspace);
+    RunAction(command.action, workspace, results);
+    result.output = Output(command, file, workspace, results);
   } catch (const Error& error) {
     result.error = ErrorBoxText(error.message());
     return result;
   }
   result.ok = true;
-  result.output = command.Output() == CalcOutput::kProfile ? Profile(workspace, command.format)
-                                                           : Summary(workspace);
   return result;
 }
 

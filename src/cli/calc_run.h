@@ -13,14 +13,14 @@ namespace quorvane::cli {
 
 struct CalcResult {
   bool ok = false;
-  std::string output;  // the summary lines, the profile text or CSV
+  std::string output;  // the profile text or CSV, the summary or the readouts
   std::string error;   // the error box text, when not ok
 };
 
-// `load_path` is the file to load: the command's file, or a copy of standard
-// input for "-". The workspace reads and writes numbers in `number_format`,
-// the locale's, as the window does.
-CalcResult RunCalcFile(const CalcCommand& command, const std::string& load_path,
-                       const NumberFormat& number_format);
+// `file` is the path as given (JSON names it), `load_path` the file to load:
+// the same, or a copy of standard input for "-". The workspace reads and
+// writes numbers in `number_format`, the locale's, as the window does.
+CalcResult RunCalcFile(const CalcCommand& command, const std::string& file,
+                       const std::string& load_path, const NumberFormat& number_format);
 
 }  // namespace quorvane::cli
