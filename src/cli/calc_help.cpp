@@ -100,7 +100,7 @@ constexpr std::string_view kReadouts =
     "the shortest text that reads back as the same double, null where unavailable.\n"
     "Integrals are of the straight lines between samples, over an interval clipped to\n"
     "the measured range; c = centre_interpolated, W = slice width x slice number,\n"
-    "p = beam pitch, step = table increment (ms) or feed per rotation (hs).\n";
+    "p = beam pitch, step = table increment (ms) or feed per rotation (hs).\n\n";
 
 std::string_view ActionName(CalcAction action) {
   switch (action) {

@@ -56,7 +56,7 @@ constexpr KeyLine kKeyLines[] = {
 };
 
 constexpr std::size_t kKeyWidth = 44;
-constexpr std::size_t kUnitWidth = 9;
+constexpr std::size_t kUnitWidth = 10;
 
 // Columns on screen: "·" is two bytes and one column.
 std::size_t Columns(std::string_view text) {
