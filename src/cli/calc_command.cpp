@@ -4,8 +4,11 @@
 
 #include <algorithm>
 #include <array>
-#include <memory>
+#include <optional>
+#include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include "cli/calc_help.h"
 #include "cli/profile_file_names.h"
