@@ -7,13 +7,13 @@
 #include "accumulation/scan_actions.h"
 #include "analysis/draw_measured_profile.h"
 #include "analysis/measured_profile.h"
-#include "cli/calc_workspace.h"
 #include "cli/readout_output.h"
 #include "errors/error.h"
 #include "errors/error_box_text.h"
 #include "profile_io/load_profile_file.h"
 #include "readouts/accumulated_readouts.h"
 #include "readouts/measured_readouts.h"
+#include "workspace/memory_workspace.h"
 
 namespace quorvane::cli {
 namespace {
@@ -45,9 +45,10 @@ void RunAction(CalcAction action, Workspace& workspace, ActionResults& results) 
   }
 }
 
-std::string Profile(const CalcWorkspace& workspace, ProfileFormat format) {
+// The clipboard text, or the window's CSV of it.
+std::string Profile(const MemoryWorkspace& workspace, ProfileFormat format) {
   if (format == ProfileFormat::kTsv) return workspace.clipboard_text();
-  return FormatProfileCsv(workspace.accumulated_positions(), workspace.accumulated_doses());
+  return ProfileTextAsCsv(workspace.clipboard_text(), workspace.number_format());
 }
 
 // The measured readouts take the slice and pitch texts as the fields hold
@@ -62,7 +63,7 @@ ReadoutTables Readouts(const Workspace& workspace, const ActionResults& results)
 }
 
 std::string Output(const CalcCommand& command, const std::string& file,
-                   const CalcWorkspace& workspace, const ActionResults& results) {
+                   const MemoryWorkspace& workspace, const ActionResults& results) {
   switch (command.Output()) {
     case CalcOutput::kProfile:
       return Profile(workspace, command.format);
@@ -80,7 +81,7 @@ std::string Output(const CalcCommand& command, const std::string& file,
 
 CalcResult RunCalcFile(const CalcCommand& command, const std::string& file,
                        const std::string& load_path, const NumberFormat& number_format) {
-  CalcWorkspace workspace(number_format);
+  MemoryWorkspace workspace(number_format);
   CalcResult result;
   try {
     ActionResults results;

@@ -134,21 +134,17 @@ TEST(QuorvaneCalcOptions, OutputFileUntouchedAfterAFailure) {
   EXPECT_EQ(Names(folder.path()), (std::set<std::string>{"result.tsv", "taken"}));
 }
 
-// The window's CSV is FormatProfileCsv of the accumulated curve it plotted.
+// The window saves the CSV of the profile text its CalMS put on the
+// clipboard (ProfileTextAsCsv); the program writes the same bytes.
 TEST(QuorvaneCalcOptions, CsvIsTheWindowsCsv) {
   const std::string file = Example("axial_4x5mm_header.txt");
   MemoryWorkspace window;
   LoadProfileFile(window, file);
   RunMultipleScanAction(window);
-  std::vector<double> positions;
-  std::vector<double> doses;
-  for (const CurvePoint& point : window.CurveOf(CurveId::kSeries2).points()) {
-    positions.push_back(point.x);
-    doses.push_back(point.y);
-  }
   const ProcessResult r = Calc({"ms", file, "--format", "csv"});
   EXPECT_EQ(r.status, 0) << r.err;
-  EXPECT_EQ(r.out, FormatProfileCsv(positions, doses));
+  EXPECT_EQ(r.out, ProfileTextAsCsv(window.clipboard_text(), window.number_format()));
+  EXPECT_TRUE(r.out.starts_with("position_mm,dose\n-120,0.0307\n-119.75,0.032\n")) << r.out;
 }
 
 // A comma locale reads the profile and the options with commas and writes
