@@ -21,8 +21,8 @@ DecimalDigits PrintfEighteenDigits(double value) {
   result.negative = buffer[0] == '-';
   const char* at = buffer;
   for (; *at != 'e' && *at != '\0'; ++at) {
-    if (std::isdigit(static_cast<unsigned char>(*at)) && result.count < 18) {
-      result.digits[static_cast<std::size_t>(result.count++)] = *at;
+    if (std::isdigit(static_cast<unsigned char>(*at))) {
+      result.significand = result.significand * 10 + static_cast<unsigned>(*at - '0');
     }
   }
   result.exponent = *at == 'e' ? std::atoi(at + 1) : 0;

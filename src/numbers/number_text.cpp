@@ -1,18 +1,23 @@
 #include "numbers/number_text.h"
 
-#include "numbers/decimal_digits.h"
+#include "numbers/eighteen_digits.h"
+#include "numbers/shown_digits.h"
 
 namespace quorvane {
 
-void AppendNumberTextWith(DigitSource source, double value, const NumberFormat& format,
-                          std::string& out) {
+char* PutNumberText(DigitSource digits, double value, const SeparatorBytes& separator, char* out) {
   if (value == 0) {
-    out += '0';
-    return;
+    *out = '0';
+    return out + 1;
   }
-  DecimalDigits digits = source(value);
-  RoundToShownDigits(digits);
-  AppendGeneralFormat(digits, format.decimal_separator(), out);
+  return PutGeneralFormat(RoundToShownDigits(digits(value)), separator, out);
+}
+
+void AppendNumberTextWith(DigitSource digits, double value, const NumberFormat& format,
+                          std::string& out) {
+  char text[kNumberTextRoom];
+  char* const end = PutNumberText(digits, value, SeparatorBytes(format.decimal_separator()), text);
+  out.append(text, static_cast<std::size_t>(end - text));
 }
 
 void AppendNumberText(double value, const NumberFormat& format, std::string& out) {

@@ -12,19 +12,22 @@
 //   NumberText(0.00005) -> "5E-5"     NumberText(1e15) -> "1E15"
 //   NumberText(1234567890123456.0) -> "1.23456789012346E15"
 //   NumberText(-2) -> "-2"            NumberText(0.1 + 0.2) -> "0.3"
+//
+// The stages: EighteenDigits (eighteen_digits.h), RoundToShownDigits
+// (shown_digits.h), PutGeneralFormat (general_format.h).
 #pragma once
 
 #include <string>
 
 #include "numbers/decimal_digits.h"
+#include "numbers/general_format.h"
 #include "numbers/number_format.h"
 
 namespace quorvane {
 
 std::string NumberText(double value, const NumberFormat& format);
 
-// Appends the number text to `out`, for building long texts without a
-// temporary string per number.
+// Appends the number text to `out`.
 void AppendNumberText(double value, const NumberFormat& format, std::string& out);
 
 // The 18 digits of a finite non-zero double: EighteenDigits, or another way
@@ -35,5 +38,10 @@ using DigitSource = DecimalDigits (*)(double value);
 // layout are the same.
 void AppendNumberTextWith(DigitSource digits, double value, const NumberFormat& format,
                           std::string& out);
+
+// Writes the number text with the 18 digits from `digits` at `out`, which
+// has room for kNumberTextRoom bytes, and returns its end: for building long
+// texts straight into their buffer.
+char* PutNumberText(DigitSource digits, double value, const SeparatorBytes& separator, char* out);
 
 }  // namespace quorvane

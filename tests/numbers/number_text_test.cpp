@@ -73,6 +73,17 @@ TEST_F(NumberTextTest, UsesTheDecimalSeparator) {
   EXPECT_EQ(NumberText(2.5, format_),
             "2\xD9\xAB"
             "5");
+  // Four bytes, in the longest texts of both forms.
+  format_ = NumberFormat::FromLocaleSetting("\xF0\x9D\x9F\x98");
+  EXPECT_EQ(NumberText(-1.2345678901234567e-300, format_),
+            "-1\xF0\x9D\x9F\x98"
+            "23456789012346E-300");
+  EXPECT_EQ(NumberText(-0.00012345678901234567, format_),
+            "-0\xF0\x9D\x9F\x98"
+            "000123456789012346");
+  EXPECT_EQ(NumberText(12345678901234.567, format_),
+            "12345678901234\xF0\x9D\x9F\x98"
+            "6");
 }
 
 // The oracle: exact decimal digits of the double, rounded to 18 digits (tie

@@ -51,14 +51,8 @@ void PrintTo(const NumberFormat& format, std::ostream* out) {
 }
 
 void PrintTo(const DecimalDigits& digits, std::ostream* out) {
-  *out << "{negative " << (digits.negative ? "true" : "false") << ", digits ";
-  if (digits.count >= 0 && static_cast<std::size_t>(digits.count) <= digits.digits.size()) {
-    test_support::PrintText(
-        std::string_view(digits.digits.data(), static_cast<std::size_t>(digits.count)), out);
-  } else {
-    *out << "(count " << digits.count << ")";
-  }
-  *out << ", exponent " << digits.exponent << "}";
+  *out << "{significand " << digits.significand << ", exponent " << digits.exponent << ", negative "
+       << (digits.negative ? "true" : "false") << "}";
 }
 
 void PrintTo(const HalfMaximumResult& result, std::ostream* out) {
