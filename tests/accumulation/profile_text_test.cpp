@@ -2,9 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <string>
 #include <vector>
 
+#include "numbers/eighteen_digits.h"
 #include "numbers/number_format.h"
+#include "numbers/number_text.h"
 
 namespace quorvane {
 namespace {
@@ -22,6 +26,23 @@ TEST(FormatProfileText, UsesTheLocalesSeparator) {
   const std::vector<double> doses = {1.5};
   EXPECT_EQ(FormatProfileText(positions, doses, NumberFormat::FromLocaleSetting(",")),
             "-0,25\t1,5\r\n");
+}
+
+TEST(FormatProfileText, LongLinesOverManyBlocksMatchTheNumberTexts) {
+  // Lines of the longest numbers with a separator of four bytes, more than
+  // the text reserves at first and across the blocks it is written in.
+  const NumberFormat format = NumberFormat::FromLocaleSetting("\xF0\x9D\x9F\x98");
+  std::vector<double> positions;
+  std::vector<double> doses;
+  std::string expected;
+  for (int j = 0; j < 1000; ++j) {
+    positions.push_back(-std::ldexp(1.0 + j * 0x1p-40, -300 + j % 7));
+    doses.push_back(j % 3 == 0 ? -0.00012345678901234567 / (j + 1) : std::sqrt(j + 0.5));
+    expected +=
+        NumberText(positions.back(), format) + '\t' + NumberText(doses.back(), format) + "\r\n";
+  }
+  EXPECT_EQ(FormatProfileText(positions, doses, format), expected);
+  EXPECT_EQ(FormatProfileTextWith(EighteenDigitsExact, positions, doses, format), expected);
 }
 
 }  // namespace
