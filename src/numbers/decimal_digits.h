@@ -13,10 +13,11 @@ namespace quorvane {
 // A non-zero value as 18 significant digits, held as one integer, and the
 // decimal exponent of the first: value ~ significand x 10^(exponent - 17),
 // 10^17 <= significand < 10^18 (d.ddd x 10^exponent).
+// (Sixteen bytes, so that it is returned in registers.)
 struct DecimalDigits {
-  bool negative = false;
   std::uint64_t significand = 0;
   int exponent = 0;
+  bool negative = false;
 
   friend bool operator==(const DecimalDigits&, const DecimalDigits&) = default;
 };

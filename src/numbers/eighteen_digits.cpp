@@ -84,16 +84,17 @@ DecimalDigits EighteenDigits(double value) {
     half = Uint128{5} << 64;
     ++exponent;
   }
-  if (remainder > half) {
-    ++kept;
-  } else if (remainder + 2 >= half) {
-    return EighteenDigitsExact(value);  // within the error bound of the half
-  }
+  // H - 2 <= R <= H: within the error bound of the half.
+  if (remainder + 2 - half <= 2) return EighteenDigitsExact(value);
+  // Up or down is a coin toss from one number to the next, so it is added
+  // rather than branched on: R > H exactly when H - R wraps below 0, which
+  // sets the top bit (both are below 2^67).
+  kept += static_cast<std::uint64_t>((half - remainder) >> 127);
   if (kept == kTenToThe18) {
     kept = kSmallestEighteenDigits;
     ++exponent;
   }
-  return {v.negative, kept, exponent};
+  return {kept, exponent, v.negative};
 }
 
 DecimalDigits EighteenDigitsExact(double value) {

@@ -59,9 +59,9 @@
 namespace quorvane {
 
 // 18 significant digits of a finite non-zero double.
-//   EighteenDigits(2.75) -> {false, 275000000000000000, 0}
-//   EighteenDigits(-0.1) -> {true, 100000000000000006, -1}
-//   EighteenDigits(0x1p-1074) -> {false, 494065645841246544, -324}
+//   EighteenDigits(2.75) -> {275000000000000000, 0, positive}
+//   EighteenDigits(-0.1) -> {100000000000000006, -1, negative}
+//   EighteenDigits(0x1p-1074) -> {494065645841246544, -324, positive}
 DecimalDigits EighteenDigits(double value);
 
 // The same digits by the exact path alone: std::to_chars in scientific

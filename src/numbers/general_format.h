@@ -6,13 +6,12 @@
 //   {500000000000000, -5}      -> "5E-5"
 //   {100000000000000, -4}      -> "0.0001"
 //   {123456789012346, 15}      -> "1.23456789012346E15"
-//   negative {150000000000000, 300} -> "-1.5E300"
+//   {150000000000000, 300, negative} -> "-1.5E300"
 //   {120000000000000, 3}       -> "1200"
 //
-// Without a loop over the digits: the 15 digits become text in two words of
-// eight bytes (each byte computed in parallel with its neighbours inside one
-// 64-bit integer), the shown count is the position of the last non-zero
-// byte, and each part of the layout is one fixed-size copy from that text.
+// Without a loop over the digits: the 15 digits become text in one 128-bit
+// word (digit_text.h) with the count of the digits shown, and each part of
+// the layout is that word, shifted, stored at once.
 // The fixed-size copies write up to kNumberTextRoom bytes from the start,
 // beyond the end of the text; the caller gives that room and moves on from
 // the returned end.

@@ -20,9 +20,9 @@
 #include <array>
 #include <cstdint>
 
-namespace quorvane {
+#include "numbers/uint128.h"
 
-__extension__ using Uint128 = unsigned __int128;
+namespace quorvane {
 
 inline constexpr int kMinPowerOfTen = -290;
 inline constexpr int kMaxPowerOfTen = 341;

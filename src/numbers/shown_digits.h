@@ -22,9 +22,9 @@ namespace quorvane {
 // 10^exponent. Trailing zeros are part of the integer; the layout does not
 // show them.
 struct ShownDigits {
-  bool negative = false;
   std::uint64_t digits = 0;
   int exponent = 0;
+  bool negative = false;
 };
 
 inline constexpr std::uint64_t kSmallestShownDigits = 100'000'000'000'000;
@@ -36,7 +36,7 @@ inline ShownDigits RoundToShownDigits(const DecimalDigits& d) {
     shown = kSmallestShownDigits;
     ++exponent;
   }
-  return {d.negative, shown, exponent};
+  return {shown, exponent, d.negative};
 }
 
 }  // namespace quorvane

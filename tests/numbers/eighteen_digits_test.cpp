@@ -75,13 +75,13 @@ class TestDoubles {
 };
 
 TEST(EighteenDigits, Examples) {
-  EXPECT_EQ(EighteenDigits(2.75), (DecimalDigits{false, 275000000000000000, 0}));
-  EXPECT_EQ(EighteenDigits(-0.1), (DecimalDigits{true, 100000000000000006, -1}));
-  EXPECT_EQ(EighteenDigits(0x1p-1074), (DecimalDigits{false, 494065645841246544, -324}));
-  EXPECT_EQ(EighteenDigits(DBL_MAX), (DecimalDigits{false, 179769313486231571, 308}));
+  EXPECT_EQ(EighteenDigits(2.75), (DecimalDigits{275000000000000000, 0, false}));
+  EXPECT_EQ(EighteenDigits(-0.1), (DecimalDigits{100000000000000006, -1, true}));
+  EXPECT_EQ(EighteenDigits(0x1p-1074), (DecimalDigits{494065645841246544, -324, false}));
+  EXPECT_EQ(EighteenDigits(DBL_MAX), (DecimalDigits{179769313486231571, 308, false}));
   // An exact tie at the 18th digit, to the even digit: 1.000003814697265625.
-  EXPECT_EQ(EighteenDigits(1 + 0x1p-18), (DecimalDigits{false, 100000381469726562, 0}));
-  EXPECT_EQ(EighteenDigits(1 + 0x3p-18), (DecimalDigits{false, 100001144409179688, 0}));
+  EXPECT_EQ(EighteenDigits(1 + 0x1p-18), (DecimalDigits{100000381469726562, 0, false}));
+  EXPECT_EQ(EighteenDigits(1 + 0x3p-18), (DecimalDigits{100001144409179688, 0, false}));
 }
 
 TEST(EighteenDigits, PowerOfTenTableIsTenToTheKTruncated) {
