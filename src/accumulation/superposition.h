@@ -33,7 +33,9 @@ void SuperposeReference(std::span<const Extended> terms, std::int64_t copies, st
 // - with a shift of 1 or more, sample j sees terms i0, i0 - shift, ... for
 //   its first term i0; the plateau of a long series and its trailing ramp
 //   see the prefixes of the same few sequences, and the work falls from
-//   copies x terms to about terms^2 / (2 x shift) additions;
+//   copies x terms to about terms^2 / (2 x shift) additions; eight samples
+//   of one residue are folded side by side, each term taken once for all
+//   that see it, so that their additions overlap in the processor;
 // - with a shift of 0, each sample adds one term `copies` times
 //   (RepeatedSum).
 void Superpose(std::span<const Extended> terms, std::int64_t copies, std::int64_t shift,

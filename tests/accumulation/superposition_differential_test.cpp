@@ -133,10 +133,34 @@ TEST(SuperposeDifferential, WorstCaseSizesMatchThePlainLoop) {
   ExpectSameOutcome(generator.Terms(7), 2000, 25);  // copies far apart
 }
 
+TEST(SuperposeDifferential, SideBySideGroupBoundariesMatchThePlainLoop) {
+  // Below the plateau the samples of one residue are folded eight at a time
+  // and the rest one by one: point counts, shifts and copy counts around
+  // multiples of eight, where a group's samples see different numbers of
+  // terms, and short series where the copies cut the sequences.
+  TermGenerator generator(8);
+  for (const int points : {7, 8, 9, 15, 16, 17, 24, 25, 64, 65, 129}) {
+    const auto n = static_cast<std::size_t>(points);
+    for (const std::int64_t shift : {1, 2, 3, 5, 8, 9, 16}) {
+      const auto whole = static_cast<std::int64_t>(n) / shift;
+      for (const std::int64_t copies :
+           {std::int64_t{1}, std::int64_t{2}, std::int64_t{7}, std::int64_t{8}, std::int64_t{9},
+            std::int64_t{17}, whole, whole + 1, whole + 2, 3 * static_cast<std::int64_t>(n)}) {
+        if (copies < 1) continue;
+        ExpectSameOutcome(generator.Terms(n), copies, shift);
+        if (HasFatalFailure()) return;
+      }
+    }
+  }
+}
+
 TEST(SuperposeDifferential, OverflowIsRaisedByBoth) {
   const std::vector<Extended> terms = {1e300L, 5e307L, 1e306L};
   ExpectSameOutcome(terms, 10, 1);
   ExpectSameOutcome(terms, 4, 0);
+  // In a group of samples folded side by side.
+  ExpectSameOutcome(std::vector<Extended>(40, 1e307L), 30, 1);
+  ExpectSameOutcome(std::vector<Extended>(40, 1e307L), 30, 3);
   ExpectSameOutcome({DBL_MAX, DBL_MAX * 0x1p-60L}, 3, 1);
   const Outcome fast = RunKernel(Superpose, std::vector<Extended>{5e307L}, 4, 0, 1);
   EXPECT_EQ(fast.error, ErrorKind::kOverflow);
