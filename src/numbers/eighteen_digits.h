@@ -32,12 +32,13 @@
 // - I >= 10^18, rounding x / 10 = n + (r + f) / 10 with I = 10 n + r: r <= 3
 //   rounds down to n; r = 4 rounds down when F <= 2^64 - 3 (f < 1); r = 5
 //   rounds up to n + 1 when F >= 1 (f > 0); r >= 6 rounds up.
-// Both read as one rule on R = the remainder below the kept digits in units
+// One rule covers both, on R = the remainder below the kept digits in units
 // of 2^-64 (R = F, or r x 2^64 + F) and the half H (2^63, or 5 x 2^64):
 // R < H - 2 rounds down, R > H rounds up, and H - 2 <= R <= H goes to the
-// exact path. An exact tie x = n + 1/2 (or r + f = 5) always falls in that
-// window, so the fast path never has to break a tie; for random doubles the
-// window is met about once in 2^61 numbers.
+// exact path (on the first side that window is one unit wider than needed).
+// An exact tie x = n + 1/2 (or r + f = 5) always falls in the window, so the
+// fast path never has to break a tie; for random doubles the window is met
+// about three times in 2^64 numbers.
 // If x >= 10^18 while I = 10^18 - 1 (x barely above, X barely below), the
 // first side rounds up to 10^18, which becomes 10^17 a decade up: the same
 // digits as rounding x / 10. I >= 10^18 implies x >= 10^18, so the decade is
