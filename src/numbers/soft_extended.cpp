@@ -206,9 +206,9 @@ SoftExtended::operator double() const {
 }
 
 SoftExtended SoftExtended::Sum(SoftExtended a, SoftExtended b, bool subtract) {
+  if (a.is_nan() || b.is_nan()) return PropagateNaN(a, b);  // b keeps its sign
   if (subtract) b = -b;
   if (a.is_special() || b.is_special()) {
-    if (a.is_nan() || b.is_nan()) return PropagateNaN(a, b);
     if (a.is_infinite() && b.is_infinite() && a.negative() != b.negative()) return kDefaultNaN;
     return a.is_infinite() ? a : b;
   }
