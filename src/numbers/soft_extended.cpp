@@ -9,22 +9,16 @@ namespace quorvane {
 namespace {
 
 using U128 = Uint128;
+using soft_extended_internal::Infinity;
+using soft_extended_internal::kBias;
+using soft_extended_internal::kLeadingBit;
+using soft_extended_internal::SignBits;
+using soft_extended_internal::Unpack;
+using soft_extended_internal::Zero;
 
-constexpr int kBias = SoftExtended::kBias;
-constexpr std::uint64_t kLeadingBit = SoftExtended::kLeadingBit;
-// The exponent of the last significand bit of a subnormal: 2^-16445.
-constexpr std::int32_t kSubnormalExponent = 1 - kBias - 63;
 // The x87 unit's answer to an invalid operation: the negative quiet NaN
 // "real indefinite".
 constexpr SoftExtended kDefaultNaN = SoftExtended::FromBits(0xffff, 0xc000000000000000);
-
-std::uint16_t SignBits(bool negative) { return negative ? 0x8000 : 0; }
-
-SoftExtended Zero(bool negative) { return SoftExtended::FromBits(SignBits(negative), 0); }
-
-SoftExtended Infinity(bool negative) {
-  return SoftExtended::FromBits(SignBits(negative) | SoftExtended::kSpecialExponent, kLeadingBit);
-}
 
 SoftExtended Quiet(SoftExtended nan) {
   return SoftExtended::FromBits(nan.sign_and_exponent(), nan.significand() | (kLeadingBit >> 1));
@@ -41,69 +35,7 @@ SoftExtended PropagateNaN(SoftExtended a, SoftExtended b) {
   return Quiet(a.negative() ? b : a);
 }
 
-int LeadingZeros(U128 value) {
-  const auto high = static_cast<std::uint64_t>(value >> 64);
-  if (high != 0) return __builtin_clzll(high);
-  return 64 + __builtin_clzll(static_cast<std::uint64_t>(value));
-}
-
-// value >> shift, with every bit shifted out folded into the last bit kept
-// ("jamming"): enough for a later rounding whose round bit lies above it.
-U128 ShiftRightJam(U128 value, int shift) {
-  if (shift <= 0) return value;
-  if (shift >= 128) return value != 0 ? 1 : 0;
-  const bool lost = (value << (128 - shift)) != 0;
-  return (value >> shift) | (lost ? 1 : 0);
-}
-
-// Finite, non-zero: significand with its leading bit at 63.
-SoftExtendedParts Unpack(SoftExtended value) {
-  SoftExtendedParts parts;
-  parts.negative = value.negative();
-  std::uint64_t significand = value.significand();
-  const int biased = value.biased_exponent();
-  std::int32_t exponent = biased == 0 ? kSubnormalExponent : biased - kBias - 63;
-  const int shift = __builtin_clzll(significand);
-  parts.significand = significand << shift;
-  parts.exponent = exponent - shift;
-  return parts;
-}
-
-// Round to nearest, ties to even, of `significand` (keep) with the dropped
-// part described by the round bit and whether anything lies below it.
-bool RoundsUp(std::uint64_t keep, bool round_bit, bool below) {
-  return round_bit && (below || (keep & 1) != 0);
-}
-
 }  // namespace
-
-SoftExtended SoftExtended::Round(bool negative, U128 significand, std::int32_t exponent,
-                                 bool sticky) {
-  if (significand == 0) {
-    return sticky ? Round(negative, 1, exponent - 1, true) : Zero(negative);
-  }
-  const int shift = LeadingZeros(significand);
-  significand <<= shift;
-  // The leading bit now stands for 2^(exponent - shift + 127).
-  std::int32_t biased = exponent - shift + 127 + kBias;
-  if (biased <= 0) {
-    significand = ShiftRightJam(significand, 1 - biased);
-    biased = 0;
-  }
-  auto keep = static_cast<std::uint64_t>(significand >> 64);
-  const auto rest = static_cast<std::uint64_t>(significand);
-  if (RoundsUp(keep, (rest >> 63) != 0, (rest << 1) != 0 || sticky)) {
-    ++keep;
-    if (keep == 0) {
-      keep = kLeadingBit;
-      ++biased;
-    } else if (biased == 0 && keep == kLeadingBit) {
-      biased = 1;  // a subnormal rounded up to the smallest normal
-    }
-  }
-  if (biased >= kSpecialExponent) return Infinity(negative);
-  return FromBits(static_cast<std::uint16_t>(SignBits(negative) | biased), keep);
-}
 
 SoftExtended SoftExtended::FromUint64(std::uint64_t value) {
   if (value == 0) return Zero(false);
@@ -116,24 +48,6 @@ SoftExtended SoftExtended::FromInt64(std::int64_t value) {
                                            : static_cast<std::uint64_t>(value);
   if (magnitude == 0) return Zero(false);
   return Round(negative, magnitude, 0);
-}
-
-SoftExtended SoftExtended::FromDouble(double value) {
-  std::uint64_t bits = 0;
-  std::memcpy(&bits, &value, sizeof bits);
-  const bool negative = (bits >> 63) != 0;
-  const auto biased = static_cast<int>((bits >> 52) & 0x7ff);
-  const std::uint64_t fraction = bits & ((std::uint64_t{1} << 52) - 1);
-  if (biased == 0x7ff) {
-    // An infinity, or a NaN with its payload at the top of the significand.
-    return FromBits(SignBits(negative) | kSpecialExponent, kLeadingBit | (fraction << 11));
-  }
-  if (biased == 0) {
-    if (fraction == 0) return Zero(negative);
-    return Round(negative, fraction, -1074);
-  }
-  return FromBits(static_cast<std::uint16_t>(SignBits(negative) | (biased - 1023 + kBias)),
-                  kLeadingBit | (fraction << 11));
 }
 
 SoftExtended SoftExtended::FromLongDouble(long double value) {
@@ -169,64 +83,11 @@ SoftExtended SoftExtended::FromLongDouble(long double value) {
 #endif
 }
 
-SoftExtended::operator double() const {
-  const bool negative = this->negative();
-  const std::uint64_t sign = negative ? std::uint64_t{1} << 63 : 0;
-  std::uint64_t bits = 0;
-  if (is_special()) {
-    bits = sign | (std::uint64_t{0x7ff} << 52) | ((significand_ << 1) >> 12);
-    if (is_nan()) bits |= std::uint64_t{1} << 51;
-  } else if (!is_zero()) {
-    const SoftExtendedParts parts = Unpack(*this);
-    const std::int32_t leading = parts.exponent + 63;
-    if (leading > 1023) return negative ? -HUGE_VAL : HUGE_VAL;
-    // The last bit a double keeps: 52 below the leading bit, or 2^-1074.
-    const std::int32_t last = leading >= -1022 ? leading - 52 : -1074;
-    const std::int32_t dropped = last - parts.exponent;  // 11 or more
-    std::uint64_t keep = 0;
-    if (dropped <= 65) {
-      const U128 m = parts.significand;
-      keep = static_cast<std::uint64_t>(m >> dropped);
-      const bool round_bit = ((m >> (dropped - 1)) & 1) != 0;
-      const bool below = (m & ((U128{1} << (dropped - 1)) - 1)) != 0;
-      if (RoundsUp(keep, round_bit, below)) ++keep;
-    }
-    // The leading bit of a normal `keep` adds one to the exponent field, and
-    // a carry out of the significand adds one more.
-    const std::uint64_t base = leading >= -1022 ? static_cast<std::uint64_t>(leading + 1022) : 0;
-    bits = (base << 52) + keep;
-    if (bits >= std::uint64_t{0x7ff} << 52) bits = std::uint64_t{0x7ff} << 52;
-    bits |= sign;
-  } else {
-    bits = sign;
-  }
-  double result = 0;
-  std::memcpy(&result, &bits, sizeof result);
-  return result;
-}
-
-SoftExtended SoftExtended::Sum(SoftExtended a, SoftExtended b, bool subtract) {
+SoftExtended SoftExtended::SumOfSpecials(SoftExtended a, SoftExtended b, bool subtract) {
   if (a.is_nan() || b.is_nan()) return PropagateNaN(a, b);  // b keeps its sign
   if (subtract) b = -b;
-  if (a.is_special() || b.is_special()) {
-    if (a.is_infinite() && b.is_infinite() && a.negative() != b.negative()) return kDefaultNaN;
-    return a.is_infinite() ? a : b;
-  }
-  if (b.is_zero()) return a.is_zero() ? Zero(a.negative() && b.negative()) : a;
-  if (a.is_zero()) return b;
-  SoftExtendedParts x = Unpack(a);
-  SoftExtendedParts y = Unpack(b);
-  if (x.exponent < y.exponent || (x.exponent == y.exponent && x.significand < y.significand)) {
-    std::swap(x, y);
-  }
-  // Leading bits at 125: a carry fits, and the 62 bits below the 64 kept
-  // hold the round bit with room for the jammed sticky bit.
-  const U128 larger = U128{x.significand} << 62;
-  const U128 smaller = ShiftRightJam(U128{y.significand} << 62, x.exponent - y.exponent);
-  if (x.negative == y.negative) return Round(x.negative, larger + smaller, x.exponent - 62);
-  const U128 difference = larger - smaller;
-  if (difference == 0) return Zero(false);  // x - x is +0 when rounding to nearest
-  return Round(x.negative, difference, x.exponent - 62);
+  if (a.is_infinite() && b.is_infinite() && a.negative() != b.negative()) return kDefaultNaN;
+  return a.is_infinite() ? a : b;
 }
 
 SoftExtended operator*(SoftExtended a, SoftExtended b) {
