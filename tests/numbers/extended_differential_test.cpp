@@ -58,7 +58,7 @@ std::string Bits(SoftExtended value) {
   return text;
 }
 
-std::string Show(SoftExtended value) { return testing::Hex(ToX87(value)) + " " + Bits(value); }
+std::string Show(SoftExtended value) { return test_support::Hex(ToX87(value)) + " " + Bits(value); }
 
 bool SameBits(SoftExtended a, SoftExtended b) {
   return a.sign_and_exponent() == b.sign_and_exponent() && a.significand() == b.significand();
@@ -276,7 +276,7 @@ TEST(ExtendedDifferential, ConversionFromIntegersAndDouble) {
     if (!SameBits(SoftExtended(narrow), SoftExtended(static_cast<long double>(narrow))))
       failure << "int32 " << narrow << " -> " << Show(SoftExtended(narrow));
     if (!SameBits(SoftExtended(real), SoftExtended(static_cast<long double>(real))))
-      failure << "double " << testing::Hex(real) << " -> " << Show(SoftExtended(real));
+      failure << "double " << test_support::Hex(real) << " -> " << Show(SoftExtended(real));
     return failure.str();
   });
 }
@@ -287,7 +287,7 @@ TEST(ExtendedDifferential, StoreToDouble) {
     const double soft = static_cast<double>(a);
     const auto x87 = static_cast<double>(ToX87(a));
     if (SameBits(soft, x87)) return std::string();
-    return Show(a) + ": software " + testing::Hex(soft) + ", x87 " + testing::Hex(x87);
+    return Show(a) + ": software " + test_support::Hex(soft) + ", x87 " + test_support::Hex(x87);
   });
 }
 
