@@ -87,6 +87,15 @@ inline bool SignBit(Extended value) {
 #endif
 }
 
+// The magnitude: Abs(-2.5) -> 2.5, exact.
+inline Extended Abs(Extended value) {
+#if QUORVANE_EXTENDED_IN_SOFTWARE
+  return value.negative() ? -value : value;
+#else
+  return __builtin_fabsl(value);
+#endif
+}
+
 // Rounds to double as a store does. A result beyond the double range is the
 // overflow error; a result too small for a double becomes a subnormal or zero
 // without error. StoreDouble(0.1L) -> 0x1.999999999999ap-4.
