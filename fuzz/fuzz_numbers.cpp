@@ -31,7 +31,7 @@ void Require(bool condition) {
 }
 
 bool SameValue(Extended a, Extended b) {
-  return a == b && __builtin_signbit(a) == __builtin_signbit(b);
+  return a == b && quorvane::SignBit(a) == quorvane::SignBit(b);
 }
 
 // Whether the extended value lies exactly halfway between two neighbouring

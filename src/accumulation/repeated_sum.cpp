@@ -14,9 +14,9 @@ double Step(double sum, Extended term) { return StoreDouble(Add(sum, term)); }
 std::int64_t StepsWithinBinade(double sum, double increment, Extended term, Extended top,
                                std::int64_t left) {
   const Extended room = top - sum;  // exact: both on the binade's grid
-  const Extended steps = std::floor((room - term) / increment) - 2;
+  const Extended steps = Floor((room - term) / increment) - 2;
   if (!(steps > 0)) return 0;
-  return steps < static_cast<Extended>(left) ? static_cast<std::int64_t>(steps) : left;
+  return steps < static_cast<Extended>(left) ? TruncateTowardZero(steps) : left;
 }
 
 // The sum of a positive term.
@@ -34,7 +34,7 @@ double RepeatedPositiveSum(Extended term, std::int64_t count) {
     // The step stayed inside the binade of `before` when its extended sum
     // did; the rounding is monotone, so that proves the exact sum did too.
     const int exponent = before > 0 ? std::ilogb(before) : 0;
-    const Extended top = std::ldexp(1.0L, exponent + 1);
+    const Extended top = ScaleByPowerOf2(Extended{1}, exponent + 1);
     if (!(before > 0) || !(Add(before, term) < top)) {
       settled_steps = 0;
       continue;

@@ -9,9 +9,23 @@
 
 #include "cli/calc_command.h"
 #include "cli/calc_files.h"
+#include "cli/locale_separator.h"
+#include "numbers/number_format.h"
+#if QUORVANE_CLI_WITH_QT
 #include "locale/system_number_format.h"
+#endif
 
 namespace {
+
+// The same number format as the window: the locale's, "." for C.
+quorvane::NumberFormat LocaleNumberFormat() {
+#if QUORVANE_CLI_WITH_QT
+  return quorvane::SystemNumberFormat();
+#else
+  return quorvane::NumberFormat::FromLocaleSetting(
+      quorvane::cli::LocaleDecimalSeparator(quorvane::cli::NumericLocaleName()));
+#endif
+}
 
 constexpr int kErrorStatus = 1;
 constexpr int kUsageStatus = 2;
@@ -35,7 +49,7 @@ int Run(const std::vector<std::string>& arguments) {
     case ParsedCommandLine::Kind::kRun:
       break;
   }
-  return quorvane::cli::RunCalcFiles(parsed.command, quorvane::SystemNumberFormat());
+  return quorvane::cli::RunCalcFiles(parsed.command, LocaleNumberFormat());
 }
 
 }  // namespace

@@ -1,27 +1,47 @@
 // Extended precision: every intermediate of a dose calculation is held in the
 // x87 80-bit format (64-bit significand, round to nearest, ties to even) and
 // rounded to double only where a value is stored. This header is the one place
-// that knows the format; a port to a platform without it changes this file.
+// that knows the format. Where long double is that format (x86-64 with GCC or
+// Clang), the x87 unit computes; elsewhere numbers/soft_extended.h does, bit
+// for bit the same (tests/numbers/extended_differential_test.cpp).
 //
 // The helpers below never let an infinity or a NaN into the arithmetic: they
 // look at their operands and results and raise the floating-point errors
 // instead, so the first faulty step of an action decides its error.
 #pragma once
 
+#include <cfloat>
 #include <cstdint>
+#include <cstring>
 #include <limits>
+
+#include "numbers/soft_extended.h"
+
+// The build chooses the format's implementation (CMake option
+// QUORVANE_SOFT_EXTENDED): 1 for the software one, 0 for the x87 unit. Left
+// undefined, the software one is taken exactly where long double is not the
+// x87 format.
+#ifndef QUORVANE_EXTENDED_IN_SOFTWARE
+#if __LDBL_MANT_DIG__ == 64 && __LDBL_MAX_EXP__ == 16384
+#define QUORVANE_EXTENDED_IN_SOFTWARE 0
+#else
+#define QUORVANE_EXTENDED_IN_SOFTWARE 1
+#endif
+#endif
 
 namespace quorvane {
 
+#if QUORVANE_EXTENDED_IN_SOFTWARE
+using Extended = SoftExtended;
+#else
 using Extended = long double;
 
 static_assert(std::numeric_limits<Extended>::digits == 64 &&
                   std::numeric_limits<Extended>::max_exponent == 16384 &&
                   std::numeric_limits<Extended>::has_denorm == std::denorm_present,
-              "Quorvane needs the x87 80-bit extended format (64-bit significand) for its "
-              "intermediate results. On a platform without it, replace Extended and the checked "
-              "helpers in src/numbers/extended.h with an exact software implementation of that "
-              "format; nothing else depends on the machine type.");
+              "long double is not the x87 80-bit extended format here: build with "
+              "QUORVANE_SOFT_EXTENDED=ON (or AUTO) for the software implementation.");
+#endif
 
 // Raisers of the three floating-point errors; out of line so that the
 // arithmetic below stays small enough to inline in the superposition loops.
@@ -29,9 +49,52 @@ static_assert(std::numeric_limits<Extended>::digits == 64 &&
 [[noreturn]] void RaiseDivisionByZero();
 [[noreturn]] void RaiseOverflow();
 
+// The same value in the other representation, bit for bit: the x87 unit's
+// ten bytes are the software type's. ToSoftExtended(0.5L) has the bits
+// 3ffe 8000000000000000.
+inline SoftExtended ToSoftExtended(Extended value) { return SoftExtended(value); }
+inline Extended FromSoftExtended(SoftExtended value) {
+#if QUORVANE_EXTENDED_IN_SOFTWARE
+  return value;
+#else
+  long double result = 0;
+  const std::uint64_t significand = value.significand();
+  const std::uint16_t sign_and_exponent = value.sign_and_exponent();
+  unsigned char bytes[sizeof result] = {};
+  std::memcpy(bytes, &significand, 8);
+  std::memcpy(bytes + 8, &sign_and_exponent, 2);
+  std::memcpy(&result, bytes, sizeof result);
+  return result;
+#endif
+}
+
 namespace detail {
-inline bool IsInfinite(Extended value) { return __builtin_isinf(value); }
+inline bool IsInfinite(Extended value) {
+#if QUORVANE_EXTENDED_IN_SOFTWARE
+  return value.is_infinite();
+#else
+  return __builtin_isinf(value);
+#endif
+}
 }  // namespace detail
+
+// The sign bit, also of a zero: SignBit(-0.0) -> true.
+inline bool SignBit(Extended value) {
+#if QUORVANE_EXTENDED_IN_SOFTWARE
+  return value.negative();
+#else
+  return __builtin_signbit(value);
+#endif
+}
+
+// The magnitude: Abs(-2.5) -> 2.5, exact.
+inline Extended Abs(Extended value) {
+#if QUORVANE_EXTENDED_IN_SOFTWARE
+  return value.negative() ? -value : value;
+#else
+  return __builtin_fabsl(value);
+#endif
+}
 
 // Rounds to double as a store does. A result beyond the double range is the
 // overflow error; a result too small for a double becomes a subnormal or zero
@@ -77,23 +140,60 @@ inline Extended Divide(Extended a, Extended b) {
 namespace detail {
 // 2^63 is exact in the extended format, so the range test is exact.
 inline std::int64_t ToInt64Checked(Extended whole) {
-  constexpr Extended kLimit = 9223372036854775808.0L;  // 2^63
-  if (!(whole >= -kLimit && whole < kLimit)) RaiseInvalidOperation();
+  const Extended limit = 9223372036854775808.0;  // 2^63
+  if (!(whole >= -limit && whole < limit)) RaiseInvalidOperation();
+#if QUORVANE_EXTENDED_IN_SOFTWARE
+  return IntegralToInt64(whole);
+#else
   return static_cast<std::int64_t>(whole);
+#endif
 }
 }  // namespace detail
 
 // Nearest integer, an exact half to the even one: 2.5 -> 2, 3.5 -> 4,
 // -2.5 -> -2. Outside the signed 64-bit range: the invalid-operation error.
 inline std::int64_t RoundHalfEven(Extended value) {
+#if QUORVANE_EXTENDED_IN_SOFTWARE
+  return detail::ToInt64Checked(RoundToIntegral(value, IntegralRounding::kNearestEven));
+#else
   return detail::ToInt64Checked(__builtin_rintl(value));
+#endif
 }
 
 // Toward zero: 2.9 -> 2, -2.9 -> -2. Outside the signed 64-bit range: the
 // invalid-operation error.
 inline std::int64_t TruncateTowardZero(Extended value) {
+#if QUORVANE_EXTENDED_IN_SOFTWARE
+  return detail::ToInt64Checked(RoundToIntegral(value, IntegralRounding::kTowardZero));
+#else
   return detail::ToInt64Checked(__builtin_truncl(value));
+#endif
 }
+
+// The largest whole number not above the value, in the format:
+// Floor(2.5) -> 2, Floor(-2.5) -> -3.
+inline Extended Floor(Extended value) {
+#if QUORVANE_EXTENDED_IN_SOFTWARE
+  return RoundToIntegral(value, IntegralRounding::kDown);
+#else
+  return __builtin_floorl(value);
+#endif
+}
+
+#if !QUORVANE_EXTENDED_IN_SOFTWARE
+// The software type declares the same two for itself.
+
+// value x 2^exponent, rounded once where it falls below the normal range:
+// ScaleByPowerOf2(1, 10) -> 1024.
+inline long double ScaleByPowerOf2(long double value, int exponent) {
+  return __builtin_ldexpl(value, exponent);
+}
+
+// The neighbour of `from` toward `toward`: NextToward(1, 2) -> 1 + 2^-63.
+inline long double NextToward(long double from, long double toward) {
+  return __builtin_nextafterl(from, toward);
+}
+#endif
 
 // What a 32-bit variable keeps of a 64-bit integer: its low 32 bits, as a
 // two's-complement value. LowBits32(0x1'0000'0005) -> 5.

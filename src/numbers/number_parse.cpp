@@ -1,12 +1,10 @@
 #include "numbers/number_parse.h"
 
-#include <locale.h>
-#include <clocale>
 #include <cstdint>
-#include <cstdlib>
 #include <string>
 
 #include "errors/error.h"
+#include "numbers/decimal_rounding.h"
 
 namespace quorvane {
 namespace {
@@ -140,28 +138,13 @@ class Scanner {
   bool dropped_nonzero_ = false;
 };
 
-locale_t CLocale() {
-  static const locale_t c_locale = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
-  return c_locale;
-}
-
-// Correct rounding of 0.digits x 10^exponent to the extended format, by the C
-// library's exact conversion in the fixed "C" locale.
-Extended RoundToExtended(const ScannedNumber& number) {
-  if (number.digits.empty()) return number.negative ? -0.0L : 0.0L;
-  std::string canonical = number.negative ? "-0." : "0.";
-  canonical += number.digits;
-  canonical += 'e';
-  canonical += std::to_string(number.exponent);
-  return strtold_l(canonical.c_str(), nullptr, CLocale());
-}
-
 }  // namespace
 
 Extended ParseNumber(std::string_view text, const NumberFormat& format) {
   ScannedNumber number;
   if (!Scanner(text, format.decimal_separator()).Scan(number)) throw NumberConversionError(text);
-  const Extended value = RoundToExtended(number);
+  const Extended value =
+      FromSoftExtended(RoundDecimalToExtended(number.negative, number.digits, number.exponent));
   if (detail::IsInfinite(value)) throw NumberConversionError(text);
   return value;
 }

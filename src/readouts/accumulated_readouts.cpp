@@ -42,9 +42,7 @@ struct AccumulatedInputs {
 
   Extended Step() const { return static_cast<Extended>(record.Step()); }
   // I = |step x s|.
-  Extended CentralAverageInterval() const {
-    return std::fabs(Multiply(Step(), record.sample_spacing));
-  }
+  Extended CentralAverageInterval() const { return Abs(Multiply(Step(), record.sample_spacing)); }
 };
 
 Maybe<Extended> CentralDose(const Maybe<InterpolatedProfile>& profile) {
@@ -105,7 +103,7 @@ void AddScanRows(const AccumulatedInputs& in, std::vector<Readout>& rows) {
   rows.push_back(MakeReadout("accumulated_length", kSamples, [&] {
     return Plain(static_cast<Extended>(record.positions.size()));
   }));
-  const Extended spacing = std::fabs(static_cast<Extended>(record.sample_spacing));
+  const Extended spacing = Abs(static_cast<Extended>(record.sample_spacing));
   if (record.IsHelical()) {
     rows.push_back(MakeReadout("feed_per_rotation", kSamples, [&] {
       return Plain(static_cast<Extended>(record.feed_per_rotation));

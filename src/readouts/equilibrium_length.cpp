@@ -18,7 +18,7 @@ std::vector<Extended> StretchEnds(const InterpolatedProfile& profile, Extended c
                                   Extended max_length) {
   std::vector<Extended> ends = {0, max_length};
   for (const double position : profile.positions()) {
-    const Extended length = Multiply(2, std::fabs(Subtract(position, centre)));
+    const Extended length = Multiply(2, Abs(Subtract(position, centre)));
     if (length > 0 && length < max_length) ends.push_back(length);
   }
   std::sort(ends.begin(), ends.end());

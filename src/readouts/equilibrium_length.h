@@ -22,8 +22,8 @@
 
 namespace quorvane {
 
-inline constexpr Extended kEquilibriumLevel = 0.98L;
-inline constexpr Extended kEquilibriumLengthTolerance = 1e-6L;  // mm
+inline const Extended kEquilibriumLevel = 0.98L;
+inline const Extended kEquilibriumLengthTolerance = 1e-6L;  // mm
 inline constexpr char kEquilibriumNotReachedNote[] =
     "0.98 of the integral not reached within the measured range";
 

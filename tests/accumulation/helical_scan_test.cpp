@@ -60,7 +60,7 @@ TEST_F(HelicalScanTest, WorkedExamplePitchOneAndAHalf) {
   for (std::size_t j = 0; j < 11; ++j) {
     EXPECT_NEAR(accumulation_->dose[j], thirds[j] / 3, 1e-15) << j;
   }
-  EXPECT_EQ(accumulation_->dose[0], static_cast<double>(1.0L / 3));
+  EXPECT_EQ(accumulation_->dose[0], static_cast<double>(Extended(1) / 3));
   EXPECT_EQ(accumulation_->dose[10], 0);
 }
 
@@ -73,8 +73,9 @@ TEST_F(HelicalScanTest, TruncatesTheExtendedQuotientOfTheExtendedSpacing) {
               {{"-10", "1"}, {"-9.9", "2"}, {"-9.8", "4"}, {"-9.7", "2"}, {"-9.6", "1"}});
   SetScanFields(workspace_, "5", "2", "1.0", "10");
   EXPECT_EQ(Accumulate(), 999 + 5);
-  EXPECT_EQ(accumulation_->dose[0], static_cast<double>(1.0L / 99)) << Hex(accumulation_->dose[0]);
-  EXPECT_EQ(accumulation_->dose[1002], static_cast<double>(1.0L / 99));
+  EXPECT_EQ(accumulation_->dose[0], static_cast<double>(Extended(1) / 99))
+      << Hex(accumulation_->dose[0]);
+  EXPECT_EQ(accumulation_->dose[1002], static_cast<double>(Extended(1) / 99));
   EXPECT_EQ(accumulation_->dose[1003], 0);
 }
 
@@ -83,7 +84,7 @@ TEST_F(HelicalScanTest, TotalFeedIsNotRotationsTimesFeed) {
   SetScanFields(workspace_, "0.625", "16", "1", "10");
   // F = 33 (10 / 0.3 = 33.3...), T = 333, not 330.
   EXPECT_EQ(Accumulate(), 333 + 2);
-  EXPECT_EQ(accumulation_->dose[0], static_cast<double>(1.0L / 33));
+  EXPECT_EQ(accumulation_->dose[0], static_cast<double>(Extended(1) / 33));
 }
 
 TEST_F(HelicalScanTest, HexadecimalRotationsAndAFractionalSliceNumber) {

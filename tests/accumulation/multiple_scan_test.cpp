@@ -67,7 +67,7 @@ TEST_F(MultipleScanTest, IncrementZeroAddsEveryRotationOnTheSameSamples) {
   SetScanFields(workspace_, "5", "4", "0", "7");
   EXPECT_EQ(Accumulate(), 3) << "the accumulated length is the point count";
   double seventh = 0;
-  for (int k = 0; k < 7; ++k) seventh = static_cast<double>(seventh + 0.1L);
+  for (int k = 0; k < 7; ++k) seventh = static_cast<double>(seventh + Extended(0.1L));
   EXPECT_EQ(Doses(4), (ExactDoubles{{7, 14, seventh, 0}}));
 }
 

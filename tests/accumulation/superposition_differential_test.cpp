@@ -40,13 +40,13 @@ class TermGenerator {
       case 0:
         return 0.0L;
       case 1:  // a few bits at a scale: their sums hit rounding ties
-        return Sign() * std::ldexp(static_cast<Extended>(random_() % 4096 + 1),
-                                   static_cast<int>(random_() % 120) - 60);
+        return Sign() * ScaleByPowerOf2(static_cast<Extended>(random_() % 4096 + 1),
+                                        static_cast<int>(random_() % 120) - 60);
       case 2:  // subnormal doubles
         return Sign() * static_cast<Extended>(std::bit_cast<double>(random_() % (1ULL << 52)));
       case 3:  // any finite double of moderate size
-        return Sign() *
-               std::ldexp(static_cast<Extended>(Uniform()), static_cast<int>(random_() % 80) - 40);
+        return Sign() * ScaleByPowerOf2(static_cast<Extended>(Uniform()),
+                                        static_cast<int>(random_() % 80) - 40);
       case 4:  // a quotient kept at extended precision, as the helical terms are
         return static_cast<Extended>(Uniform() * 30) / static_cast<Extended>(random_() % 99 + 1);
       case 5:  // 1 and just above half an ulp of it
@@ -187,7 +187,7 @@ TEST(RepeatedSumDifferential, MatchesThePlainLoopUpToAMillionCopiesSeeded) {
 TEST(RepeatedSumDifferential, TiesSubnormalsAndTheTopBinade) {
   const Extended cases[] = {
       0.1L,
-      1.0L / 3.0L,
+      Extended(1) / 3,
       0x1p-53L + 0x1p-105L,
       0x1.8p-53L,
       0x1p-1074L,

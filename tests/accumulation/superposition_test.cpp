@@ -46,11 +46,11 @@ TEST(SuperposeReference, EachAdditionRoundsThroughExtendedPrecision) {
 }
 
 TEST(SuperposeReference, ExtendedTermsAreNotRoundedBeforeTheAddition) {
-  const std::vector<Extended> terms = {1.0L / 3.0L};
+  const std::vector<Extended> terms = {Extended(1) / 3};
   std::vector<double> dose(1, 0.0);
   SuperposeReference(terms, 3, 0, dose);
   double expected = 0;
-  for (int k = 0; k < 3; ++k) expected = static_cast<double>(expected + 1.0L / 3.0L);
+  for (int k = 0; k < 3; ++k) expected = static_cast<double>(expected + Extended(1) / 3);
   EXPECT_EQ(dose[0], expected) << Hex(dose[0]);
 }
 

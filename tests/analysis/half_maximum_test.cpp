@@ -211,7 +211,7 @@ TEST(MeasureHalfMaximum, CentreOfHugeEdgesDoesNotOverflow) {
   const std::vector<double> positions = {1.5e308, 1.7e308};
   const std::vector<double> values = {1, 1};
   const HalfMaximumResult r = MeasureHalfMaximum(positions, values);
-  EXPECT_EQ(r.Centre, static_cast<double>((1.5e308L + 1.7e308L) / 2))
+  EXPECT_EQ(r.Centre, static_cast<double>((Extended(1.5e308L) + Extended(1.7e308L)) / 2))
       << test_support::Hex(r.Centre);
 }
 

@@ -15,6 +15,8 @@ namespace {
 
 using test_support::Hex;
 
+const Extended kMaxExtended = std::numeric_limits<Extended>::max();
+
 ErrorKind KindOf(const std::function<void()>& step) {
   try {
     step();
@@ -70,16 +72,16 @@ TEST(Divide, FaultsByOperands) {
 TEST(Divide, KeepsTheExtendedQuotient) {
   const Extended third = Divide(1.0L, 3.0L);
   EXPECT_NE(static_cast<Extended>(static_cast<double>(third)), third);
-  EXPECT_EQ(third, 1.0L / 3.0L) << Hex(third);
+  EXPECT_EQ(third, Extended(1) / 3) << Hex(third);
   EXPECT_EQ(Divide(1.0L, 0x1p-16000L), 0x1p16000L);
 }
 
 TEST(ExtendedArithmetic, OverflowBeyondTheExtendedRange) {
   EXPECT_EQ(KindOf([] { Multiply(1e4000L, 1e4000L); }), ErrorKind::kOverflow);
-  EXPECT_EQ(KindOf([] { Add(LDBL_MAX, LDBL_MAX); }), ErrorKind::kOverflow);
-  EXPECT_EQ(KindOf([] { Subtract(-LDBL_MAX, LDBL_MAX); }), ErrorKind::kOverflow);
+  EXPECT_EQ(KindOf([] { Add(kMaxExtended, kMaxExtended); }), ErrorKind::kOverflow);
+  EXPECT_EQ(KindOf([] { Subtract(-kMaxExtended, kMaxExtended); }), ErrorKind::kOverflow);
   // Beyond the double range is fine at extended precision.
-  EXPECT_EQ(Multiply(1e300L, 1e300L), 1e300L * 1e300L);
+  EXPECT_EQ(Multiply(1e300L, 1e300L), Extended(1e300L) * Extended(1e300L));
 }
 
 struct RoundingCase {

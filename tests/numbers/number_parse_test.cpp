@@ -21,6 +21,8 @@ using test_support::CompareDecimalWithBinary;
 using test_support::ExactBinary;
 using test_support::Hex;
 
+const Extended kMaxExtended = std::numeric_limits<Extended>::max();
+
 class NumberParseTest : public ::testing::Test {
  protected:
   NumberFormat format_;  // "." unless a test chooses another
@@ -49,7 +51,7 @@ TEST_F(NumberParseTest, AcceptsTheGrammar) {
   for (const auto& c : cases) {
     const Extended value = ParseNumber(c.text, format_);
     EXPECT_EQ(value, c.value) << '"' << c.text << "\" gave " << Hex(value);
-    EXPECT_EQ(std::signbit(value), std::signbit(c.value)) << c.text;
+    EXPECT_EQ(SignBit(value), SignBit(c.value)) << c.text;
   }
 }
 
@@ -79,7 +81,7 @@ TEST_F(NumberParseTest, BeyondTheExtendedRangeIsTheConversionError) {
       EXPECT_EQ(error.kind(), ErrorKind::kConversion) << text;
     }
   }
-  EXPECT_EQ(ParseNumber("1.18973149535723176502e4932", format_), LDBL_MAX);
+  EXPECT_EQ(ParseNumber("1.18973149535723176502e4932", format_), kMaxExtended);
 }
 
 TEST_F(NumberParseTest, BeyondTheDoubleRangeOverflowsOnlyWhenStored) {
@@ -153,9 +155,9 @@ TEST_F(NumberParseTest, ThousandsOfDigitsAndExponentDigits) {
 // decimal value, an exact tie going to the even significand.
 void ExpectCorrectlyRounded(const std::string& digits, int exponent, const std::string& text) {
   const Extended parsed = ParseNumber(text, NumberFormat());
-  ASSERT_TRUE(std::isfinite(parsed));
-  const Extended below = std::nextafter(parsed, 0.0L);
-  const Extended above = std::nextafter(parsed, LDBL_MAX);
+  ASSERT_FALSE(detail::IsInfinite(parsed));
+  const Extended below = NextToward(parsed, Extended(0));
+  const Extended above = NextToward(parsed, kMaxExtended);
   // Midpoints as exact binary values: (a + b) / 2 with a common exponent.
   auto midpoint = [](Extended a, Extended b) {
     BinaryValue x = ExactBinary(a);
@@ -200,8 +202,9 @@ TEST_F(NumberParseTest, MidpointsBetweenExtendedValuesRoundToEvenSeeded) {
     const auto bits = random();
     // Negative exponents keep the midpoint a fraction, whose decimal digits end in 5.
     const int binary_exponent = -static_cast<int>(random() % 400);
-    const Extended value = std::ldexp(static_cast<Extended>(bits | (1ULL << 63)), binary_exponent);
-    const Extended next = std::nextafter(value, LDBL_MAX);
+    const Extended value =
+        ScaleByPowerOf2(static_cast<Extended>(bits | (1ULL << 63)), binary_exponent);
+    const Extended next = NextToward(value, kMaxExtended);
     // The exact midpoint in decimal, and texts just below and just above it.
     BinaryValue mid = ExactBinary(value);
     mid.significand.ShiftLeft(1).AddSmall(1);

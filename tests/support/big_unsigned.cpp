@@ -122,19 +122,17 @@ std::strong_ordering operator<=>(const BigUnsigned& a, const BigUnsigned& b) {
   return std::strong_ordering::equal;
 }
 
-BinaryValue ExactBinary(long double value) {
+BinaryValue ExactBinary(Extended value) {
+  const SoftExtendedParts parts = Decompose(ToSoftExtended(value));
   BinaryValue result;
-  result.negative = std::signbit(value);
-  if (value == 0) return result;
-  int exponent = 0;
-  const long double fraction = std::frexp(std::fabs(value), &exponent);
-  const auto significand = static_cast<std::uint64_t>(std::ldexp(fraction, 64));
-  result.significand = BigUnsigned(significand);
-  result.exponent = exponent - 64;
+  result.negative = parts.negative;
+  if (parts.significand == 0) return result;
+  result.significand = BigUnsigned(parts.significand);
+  result.exponent = parts.exponent;
   return result;
 }
 
-DecimalExpansion ExactDecimal(long double value) {
+DecimalExpansion ExactDecimal(Extended value) {
   const BinaryValue binary = ExactBinary(value);
   DecimalExpansion result;
   result.negative = binary.negative;

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "numbers/extended.h"
+
 namespace quorvane::test_support {
 
 class BigUnsigned {
@@ -43,7 +45,7 @@ struct BinaryValue {
   int exponent = 0;
 };
 
-BinaryValue ExactBinary(long double value);
+BinaryValue ExactBinary(Extended value);
 
 // The exact decimal expansion of a non-zero binary value: all its significant
 // digits and the decimal exponent of the first (value = d.ddd x 10^exponent).
@@ -53,7 +55,7 @@ struct DecimalExpansion {
   int exponent = 0;
 };
 
-DecimalExpansion ExactDecimal(long double value);
+DecimalExpansion ExactDecimal(Extended value);
 
 // sign(digits x 10^decimal_exponent - binary), exactly (both non-negative).
 std::strong_ordering CompareDecimalWithBinary(const std::string& digits, int decimal_exponent,

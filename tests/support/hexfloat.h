@@ -8,10 +8,15 @@
 
 #include <string>
 
+#include "numbers/extended.h"
+
 namespace quorvane::test_support {
 
 std::string Hex(double value);
 std::string Hex(long double value);
+// The software extended format: its hexadecimal value, then its bits as
+// [sign and exponent, significand]: 1.5 -> "0xc.000000000000000p-3 [3fff c000000000000000]".
+std::string Hex(SoftExtended value);
 
 // The shortest decimal text that reads back to the same double, followed by
 // its hexfloat unless the value is a whole number below 2^53 in magnitude,
