@@ -33,4 +33,12 @@ std::string_view StartText(Field field) {
   }
 }
 
+std::string StartText(Field field, const NumberFormat& format) {
+  if (field != Field::kEditBP) return std::string(StartText(field));
+  std::string text = "1";
+  text += format.decimal_separator();
+  text += "0";
+  return text;
+}
+
 }  // namespace quorvane

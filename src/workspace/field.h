@@ -2,7 +2,10 @@
 // and the two results.
 #pragma once
 
+#include <string>
 #include <string_view>
+
+#include "numbers/number_format.h"
 
 namespace quorvane {
 
@@ -26,5 +29,12 @@ std::string_view FieldName(Field field);
 // The text a field shows when the window opens: "1.0" for the beam pitch,
 // "10" for the rotations, empty otherwise.
 std::string_view StartText(Field field);
+
+// The starting text in a workspace that writes numbers in `format`: the beam
+// pitch is "1", the format's separator, "0", so that the default reads as a
+// number whatever the separator; every other field as StartText(field).
+//   StartText(Field::kEditBP, {})                                   -> "1.0"
+//   StartText(Field::kEditBP, NumberFormat::FromLocaleSetting(",")) -> "1,0"
+std::string StartText(Field field, const NumberFormat& format);
 
 }  // namespace quorvane
