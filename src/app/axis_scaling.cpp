@@ -57,24 +57,28 @@ void ScaleAxis(QAbstractAxis* axis, Extent extent) {
     extent.min -= margin;
     extent.max += margin;
   }
-  values->setRange(extent.min, extent.max);
-  const double span = extent.max - extent.min;
-  const double interval = NiceTickInterval(span);
-  const double magnitude = std::max(std::abs(extent.min), std::abs(extent.max));
-  if (!std::isfinite(span) || interval < magnitude * kSmallestRelativeStep) {
-    // Steps that vanish against the values would never reach the end of the
-    // axis: evenly spaced labels instead.
-    values->setTickType(QValueAxis::TicksFixed);
-    values->setLabelFormat(QString());
-    return;
-  }
-  values->setTickType(QValueAxis::TicksDynamic);
-  values->setTickAnchor(0.0);
-  values->setTickInterval(interval);
-  values->setLabelFormat(LabelFormat(interval));
+  ShowAxisRange(*values, extent.min, extent.max);
 }
 
 }  // namespace
+
+void ShowAxisRange(QValueAxis& axis, double min, double max) {
+  axis.setRange(min, max);
+  const double span = max - min;
+  const double interval = NiceTickInterval(span);
+  const double magnitude = std::max(std::abs(min), std::abs(max));
+  if (!std::isfinite(span) || interval < magnitude * kSmallestRelativeStep) {
+    // Steps that vanish against the values would never reach the end of the
+    // axis: evenly spaced labels instead.
+    axis.setTickType(QValueAxis::TicksFixed);
+    axis.setLabelFormat(QString());
+    return;
+  }
+  axis.setTickType(QValueAxis::TicksDynamic);
+  axis.setTickAnchor(0.0);
+  axis.setTickInterval(interval);
+  axis.setLabelFormat(LabelFormat(interval));
+}
 
 double NiceTickInterval(double span) {
   if (!(span > 0) || !std::isfinite(span)) return 1;

@@ -5,10 +5,16 @@
 #pragma once
 
 #include <QChart>
+#include <QValueAxis>
 
 namespace quorvane {
 
 void ScaleAxesToData(QChart& chart);
+
+// Shows the axis from `min` to `max` (min < max), labelled at the round
+// steps of NiceTickInterval: what ScaleAxesToData does for each axis, and
+// what a zoom or a pan does for the part of the data it shows.
+void ShowAxisRange(QValueAxis& axis, double min, double max);
 
 // The label step for an axis span: 1, 2 or 5 times a power of ten, the
 // smallest that needs at most eight steps. NiceTickInterval(60) -> 10,

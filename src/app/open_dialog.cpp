@@ -8,8 +8,9 @@ namespace quorvane {
 
 OpenDialog::OpenDialog(QWidget* parent) : parent_(parent), chooser_(ChooseWithFileDialog) {}
 
-std::optional<std::string> OpenDialog::Execute() {
-  const std::optional<QString> chosen = chooser_(parent_, file_name_);
+std::optional<std::string> OpenDialog::Execute() { return Accept(chooser_(parent_, file_name_)); }
+
+std::optional<std::string> OpenDialog::Accept(const std::optional<QString>& chosen) {
   if (!chosen.has_value() || chosen->isEmpty()) return std::nullopt;
   file_name_ = *chosen;
   const QByteArray path = QFile::encodeName(file_name_);

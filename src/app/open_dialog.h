@@ -26,6 +26,9 @@ class OpenDialog {
   // The chosen path as the file system spells it, or nothing when the dialog
   // was cancelled or gave an empty name; a cancel keeps the last name.
   std::optional<std::string> Execute();
+  // What Execute gives when the dialog answers `chosen`: for a path chosen
+  // elsewhere (the command line, a drop), which the dialog then starts with.
+  std::optional<std::string> Accept(const std::optional<QString>& chosen);
 
   const QString& file_name() const { return file_name_; }
   void set_chooser(Chooser chooser) { chooser_ = std::move(chooser); }

@@ -5,6 +5,7 @@
 #include <QValueAxis>
 
 #include "app/window_fonts.h"
+#include "app/zoomable_chart_view.h"
 
 namespace quorvane {
 namespace {
@@ -41,6 +42,7 @@ void SetUpTitleAndBackground(QChart& chart, const QColor& background) {
   chart.setPlotAreaBackgroundVisible(false);
   // Axis labels use the user's decimal separator, like the result fields.
   chart.setLocalizeNumbers(true);
+  chart.setLocale(ChartNumberLocale());
 }
 
 QValueAxis* NewAxis(QChart& chart, Qt::Alignment alignment) {
@@ -70,17 +72,24 @@ QLineSeries* NewCurve(QChart& chart, const CurveLook& look, QValueAxis* x, QValu
 
 }  // namespace
 
+QLocale ChartNumberLocale() {
+  QLocale locale = QLocale::system();
+  locale.setNumberOptions(locale.numberOptions() | QLocale::OmitGroupSeparator);
+  return locale;
+}
+
 ProfileChart CreateProfileChart(QWidget* parent) {
   auto* chart = new QChart();
   SetUpTitleAndBackground(*chart, parent->palette().color(QPalette::Button));
   QValueAxis* x = NewAxis(*chart, Qt::AlignBottom);
   QValueAxis* y = NewAxis(*chart, Qt::AlignLeft);
 
-  ProfileChart result{new QChartView(chart, parent), {}};
+  ProfileChart result{new ZoomableChartView(chart, parent), {}};
   for (std::size_t i = 0; i < CurveLooks().size(); ++i) {
     result.series[i] = NewCurve(*chart, CurveLooks()[i], x, y);
   }
-  result.view->setFocusPolicy(Qt::NoFocus);
+  // A click gives it the keyboard for Home; Tab passes it by.
+  result.view->setFocusPolicy(Qt::ClickFocus);
   result.view->setBackgroundBrush(parent->palette().color(QPalette::Button));
   return result;
 }

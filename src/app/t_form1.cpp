@@ -2,6 +2,7 @@
 
 #include <QClipboard>
 #include <QEvent>
+#include <QFile>
 #include <QGuiApplication>
 #include <algorithm>
 #include <array>
@@ -17,6 +18,7 @@
 #include "app/window_fonts.h"
 #include "errors/error.h"
 #include "locale/system_number_format.h"
+#include "numbers/number_text.h"
 #include "profile_io/load_profile_file.h"
 
 namespace quorvane {
@@ -33,13 +35,14 @@ QPushButton* NewButton(QWidget* parent, const char* name, const char* caption, Q
   return button;
 }
 
-ByteKeepingLineEdit* NewField(QWidget* parent, Field field, QRect geometry, bool bold) {
+ByteKeepingLineEdit* NewField(QWidget* parent, Field field, QRect geometry, bool bold,
+                              const NumberFormat& format) {
   auto* edit = new ByteKeepingLineEdit(parent);
   edit->setObjectName(QString::fromLatin1(FieldName(field).data(),
                                           static_cast<qsizetype>(FieldName(field).size())));
   if (bold) edit->setFont(BoldWindowFont());
   edit->setGeometry(geometry);
-  edit->SetBytes(StartText(field));
+  edit->SetBytes(StartText(field, format));
   return edit;
 }
 
@@ -68,6 +71,7 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent), number_format_(SystemNumberFo
   SetTabOrder();
   SetStacking();
   ConnectButtons();
+  ShowWholeResultsAsToolTips();
   StringGridRProf->setFocus(Qt::OtherFocusReason);
 }
 
@@ -111,22 +115,36 @@ void TForm1::CreateChart() {
   Series5 = chart.series[4];
   measured_curve_ = ChartCurve(Series1);
   accumulated_curve_ = ChartCurve(Series2);
+  Chart1->set_point_text(
+      [this](const QLineSeries& series, QPointF point) { return PointText(series, point); });
+}
+
+// The hover text of a chart point, its numbers as the result fields write
+// them: "measured profile", "position -12.5 mm", "dose rate 24.6".
+QString TForm1::PointText(const QLineSeries& series, QPointF point) const {
+  const bool measured = &series == Series1;
+  const QString curve =
+      measured ? QStringLiteral("measured profile") : QStringLiteral("accumulated profile");
+  const QString value = measured ? QStringLiteral("dose rate") : QStringLiteral("dose");
+  return QStringLiteral("%1\nposition %2 mm\n%3 %4")
+      .arg(curve, DecodeUtf8(NumberText(point.x(), number_format_)), value,
+           DecodeUtf8(NumberText(point.y(), number_format_)));
 }
 
 void TForm1::CreateFieldsAndLabels() {
-  Edit1 = NewField(this, Field::kEdit1, QRect(40, 16, 681, 20), false);
+  Edit1 = NewField(this, Field::kEdit1, QRect(40, 16, 681, 20), false, number_format_);
   Label2 = NewLabel(this, "Label2", "SliceWidth(mm)", QRect(339, 363, 79, 12));
-  EditSW = NewField(this, Field::kEditSW, QRect(430, 360, 57, 20), true);
+  EditSW = NewField(this, Field::kEditSW, QRect(430, 360, 57, 20), true, number_format_);
   Label3 = NewLabel(this, "Label3", "SliceNumber", QRect(523, 363, 64, 12));
-  EditSN = NewField(this, Field::kEditSN, QRect(595, 360, 57, 20), true);
+  EditSN = NewField(this, Field::kEditSN, QRect(595, 360, 57, 20), true, number_format_);
   Label4 = NewLabel(this, "Label4", "PeakValue", QRect(364, 395, 54, 12));
-  EditMax = NewField(this, Field::kEditMax, QRect(430, 392, 57, 20), true);
+  EditMax = NewField(this, Field::kEditMax, QRect(430, 392, 57, 20), true, number_format_);
   Label6 = NewLabel(this, "Label6", "FWHM(mm)", QRect(528, 395, 59, 12));
-  EditFWHM = NewField(this, Field::kEditFWHM, QRect(595, 392, 57, 20), true);
+  EditFWHM = NewField(this, Field::kEditFWHM, QRect(595, 392, 57, 20), true, number_format_);
   Label1 = NewLabel(this, "Label1", "BeamPitch", QRect(363, 427, 55, 12));
-  EditBP = NewField(this, Field::kEditBP, QRect(430, 424, 57, 20), true);
+  EditBP = NewField(this, Field::kEditBP, QRect(430, 424, 57, 20), true, number_format_);
   Label7 = NewLabel(this, "Label7", "Rot.Number", QRect(529, 427, 59, 12));
-  EditnRot = NewField(this, Field::kEditnRot, QRect(595, 424, 57, 20), true);
+  EditnRot = NewField(this, Field::kEditnRot, QRect(595, 424, 57, 20), true, number_format_);
 }
 
 void TForm1::SetTabOrder() {
@@ -151,6 +169,14 @@ void TForm1::ConnectButtons() {
   connect(ButtonDraw, &QPushButton::clicked, this, &TForm1::ButtonDrawClick);
   connect(ButtonCalMS, &QPushButton::clicked, this, &TForm1::ButtonCalMSClick);
   connect(ButtonCalHS, &QPushButton::clicked, this, &TForm1::ButtonCalHSClick);
+}
+
+// A result longer than its field shows its leading digits; the tooltip
+// shows all of them.
+void TForm1::ShowWholeResultsAsToolTips() {
+  for (QLineEdit* result : {static_cast<QLineEdit*>(EditMax), static_cast<QLineEdit*>(EditFWHM)}) {
+    connect(result, &QLineEdit::textChanged, result, &QLineEdit::setToolTip);
+  }
 }
 
 std::int32_t TForm1::RowCount() const { return table_.RowCount(); }
@@ -201,25 +227,42 @@ void TForm1::AddPoint(CurveId curve, double x, double y) { CurveOf(curve).AddPoi
 // fails with the clipboard error.
 void TForm1::SetClipboardText(std::string text) {
   QGuiApplication::clipboard()->setText(DecodeUtf8(text));
+  last_profile_text_ = std::move(text);
+  last_profile_text_format_ = number_format_;
+  has_accumulated_output_ = true;
+  emit accumulatedProfileOutput();
 }
 
-void TForm1::ButtonLoadClick() {
-  RunAction([this] { LoadProfileFile(*this, OpenDialog1->Execute().value_or(std::string())); });
+void TForm1::ButtonLoadClick() { RunLoad(OpenDialog1->Execute().value_or(std::string())); }
+
+void TForm1::LoadFile(const QString& path) {
+  RunLoad(OpenDialog1->Accept(path).value_or(std::string()));
+}
+
+void TForm1::RunLoad(const std::string& path) {
+  const bool loaded = RunAction([this, &path] { LoadProfileFile(*this, path); });
+  if (!loaded || path.empty()) return;
+  results_action_ = QStringLiteral("Load");
+  emit profileLoaded(QFile::decodeName(QByteArray::fromStdString(path)));
 }
 
 void TForm1::ButtonDrawClick() {
-  RunAction([this] { DrawMeasuredProfile(*this); });
+  if (RunAction([this] { DrawMeasuredProfile(*this); })) results_action_ = QStringLiteral("draw");
 }
 
 void TForm1::ButtonCalMSClick() {
-  RunAction([this] { RunMultipleScanAction(*this); });
+  if (RunAction([this] { RunMultipleScanAction(*this); })) {
+    results_action_ = QStringLiteral("CalMS");
+  }
 }
 
 void TForm1::ButtonCalHSClick() {
-  RunAction([this] { RunHelicalScanAction(*this); });
+  if (RunAction([this] { RunHelicalScanAction(*this); })) {
+    results_action_ = QStringLiteral("CalHS");
+  }
 }
 
-void TForm1::RunAction(const std::function<void()>& action) {
+bool TForm1::RunAction(const std::function<void()>& action) {
   std::optional<std::string> error;
   try {
     action();
@@ -231,6 +274,7 @@ void TForm1::RunAction(const std::function<void()>& action) {
   // What the action drew before its error stays on the chart.
   PushCurvesToChart();
   if (error.has_value()) error_box_.Show(*error);
+  return !error.has_value();
 }
 
 void TForm1::PushCurvesToChart() {
@@ -240,7 +284,10 @@ void TForm1::PushCurvesToChart() {
 }
 
 void TForm1::changeEvent(QEvent* event) {
-  if (event->type() == QEvent::LocaleChange) number_format_ = SystemNumberFormat();
+  if (event->type() == QEvent::LocaleChange) {
+    number_format_ = SystemNumberFormat();
+    Chart1->chart()->setLocale(ChartNumberLocale());
+  }
   QWidget::changeEvent(event);
 }
 

@@ -19,6 +19,7 @@
 #include "app/open_dialog.h"
 #include "app/profile_grid_view.h"
 #include "app/profile_table_model.h"
+#include "app/zoomable_chart_view.h"
 #include "workspace/profile_table.h"
 #include "workspace/workspace.h"
 
@@ -51,12 +52,26 @@ class TForm1 : public QWidget, public Workspace {
   ErrorBox& error_box() { return error_box_; }
   const ProfileTableModel& table_model() const { return *table_model_; }
 
+  // "Load" of a path chosen elsewhere (the command line, a drop, the recent
+  // profiles): exactly as if the file dialog had returned it, which it
+  // then offers as its start name.
+  void LoadFile(const QString& path);
+
+  // The text the clipboard last received from "CalMS" or "CalHS", and the
+  // number format it was written in; empty before the first output.
+  const std::string& last_profile_text() const { return last_profile_text_; }
+  const NumberFormat& last_profile_text_format() const { return last_profile_text_format_; }
+  bool has_accumulated_output() const { return has_accumulated_output_; }
+  // The action whose results the result fields show: "draw", "Load",
+  // "CalMS" or "CalHS", the last one that ended normally; empty at first.
+  const QString& results_action() const { return results_action_; }
+
   // The controls, in the order of the form.
   ProfileGridView* StringGridRProf;
   QPushButton* ButtonLoad;
   OpenDialog* OpenDialog1;
   ByteKeepingLineEdit* Edit1;
-  QChartView* Chart1;
+  ZoomableChartView* Chart1;
   QLineSeries* Series1;
   QPushButton* ButtonDraw;
   ByteKeepingLineEdit* EditBP;
@@ -78,6 +93,12 @@ class TForm1 : public QWidget, public Workspace {
   QLineSeries* Series4;
   QLineSeries* Series5;
 
+ signals:
+  // A load that ended without an error, with the path it read.
+  void profileLoaded(const QString& path);
+  // "CalMS" or "CalHS" has put a profile text on the clipboard.
+  void accumulatedProfileOutput();
+
  public slots:
   void ButtonLoadClick();
   void ButtonDrawClick();
@@ -97,18 +118,25 @@ class TForm1 : public QWidget, public Workspace {
   void SetTabOrder();
   void SetStacking();
   void ConnectButtons();
+  void ShowWholeResultsAsToolTips();
+  QString PointText(const QLineSeries& series, QPointF point) const;
+  void RunLoad(const std::string& path);
 
   ByteKeepingLineEdit* FieldEdit(Field field) const;
   ChartCurve& CurveOf(CurveId curve);
 
   // Runs one action: its error, of any kind, ends only the action and is
-  // shown once its curves are on the chart.
-  void RunAction(const std::function<void()>& action);
+  // shown once its curves are on the chart. True when it ended normally.
+  bool RunAction(const std::function<void()>& action);
   void PushCurvesToChart();
 
   // The locale's, taken when the window opens and on every change of it.
   NumberFormat number_format_;
   ProfileTable table_;
+  std::string last_profile_text_;
+  NumberFormat last_profile_text_format_;
+  bool has_accumulated_output_ = false;
+  QString results_action_;
   // Declared after the table it observes, so it goes first.
   std::unique_ptr<ProfileTableModel> table_model_;
   ChartCurve measured_curve_{nullptr};

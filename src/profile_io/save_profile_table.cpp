@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "numbers/errors.h"
+#include "errors/error.h"
 #include "numbers/integer_text.h"
 #include "profile_io/header_line.h"
 #include "profile_io/load_profile_file.h"

@@ -12,7 +12,13 @@ QString ExamplePath(const QString& name) {
   return name.isEmpty() ? examples.path() : examples.filePath(name);
 }
 
-FormFixture::FormFixture() : form_(std::make_unique<TForm1>()) {
+FormFixture::FormFixture() : owned_form_(std::make_unique<TForm1>()), form_(owned_form_.get()) {
+  HookDialogAndErrorBox();
+}
+
+FormFixture::FormFixture(TForm1& form) : form_(&form) { HookDialogAndErrorBox(); }
+
+void FormFixture::HookDialogAndErrorBox() {
   form_->OpenDialog1->set_chooser([this](QWidget*, const QString& start_name) {
     dialog_start_names_.push_back(start_name);
     std::optional<QString> answer;

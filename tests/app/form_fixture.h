@@ -22,7 +22,10 @@ QString ExamplePath(const QString& name = QString());
 
 class FormFixture {
  public:
+  // A main window of its own.
   FormFixture();
+  // The main window inside a program window, which owns it.
+  explicit FormFixture(TForm1& form);
 
   TForm1& form() { return *form_; }
 
@@ -35,7 +38,10 @@ class FormFixture {
   const std::vector<ShownError>& shown_errors() const { return shown_errors_; }
 
  private:
-  std::unique_ptr<TForm1> form_;
+  void HookDialogAndErrorBox();
+
+  std::unique_ptr<TForm1> owned_form_;
+  TForm1* form_;
   std::deque<std::optional<QString>> answers_;
   std::vector<QString> dialog_start_names_;
   std::vector<ShownError> shown_errors_;

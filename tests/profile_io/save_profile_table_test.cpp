@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "numbers/errors.h"
+#include "errors/error.h"
 #include "profile_io/header_line.h"
 #include "profile_io/load_profile_file.h"
 #include "support/error_capture.h"

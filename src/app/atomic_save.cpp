@@ -1,0 +1,39 @@
+#include "app/atomic_save.h"
+
+#include <QDir>
+#include <QSaveFile>
+
+#include "app/utf8_text.h"
+#include "errors/error.h"
+
+namespace quorvane {
+namespace {
+
+[[noreturn]] void FailToSave(const QString& path, const QString& reason) {
+  throw InputOutputError(EncodeUtf8(
+      QStringLiteral("Could not save %1: %2").arg(QDir::toNativeSeparators(path), reason)));
+}
+
+}  // namespace
+
+void SaveAtomically(const QString& path, const std::function<bool(QIODevice& device)>& write) {
+  QSaveFile file(path);
+  if (!file.open(QIODevice::WriteOnly)) FailToSave(path, file.errorString());
+  if (!write(file)) {
+    const QString reason = file.error() != QFileDevice::NoError
+                               ? file.errorString()
+                               : QStringLiteral("the contents could not be written");
+    file.cancelWriting();
+    FailToSave(path, reason);
+  }
+  if (!file.commit()) FailToSave(path, file.errorString());
+}
+
+void SaveBytesAtomically(const QString& path, std::string_view bytes) {
+  SaveAtomically(path, [bytes](QIODevice& device) {
+    return device.write(bytes.data(), static_cast<qint64>(bytes.size())) ==
+           static_cast<qint64>(bytes.size());
+  });
+}
+
+}  // namespace quorvane
