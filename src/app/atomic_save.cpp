@@ -26,6 +26,17 @@ void SaveAtomically(const QString& path, const std::function<bool(QIODevice& dev
     file.cancelWriting();
     FailToSave(path, reason);
   }
+  // QSaveFile's commit does not see a failed flush of its last buffered
+  // bytes (a full disk): it would put a cut-off file in place of the old
+  // one. So the bytes are flushed here, and counted on the disk.
+  const qint64 accepted = file.pos();
+  if (!file.flush() || file.size() != accepted) {
+    const qint64 on_disk = file.size();
+    file.cancelWriting();
+    FailToSave(path, QStringLiteral("only %1 of %2 bytes could be written; is the disk full?")
+                         .arg(on_disk)
+                         .arg(accepted));
+  }
   if (!file.commit()) FailToSave(path, file.errorString());
 }
 

@@ -4,7 +4,9 @@
 // folder that is not writable or does not exist, a name that is a folder, a
 // full disk, a writer that gives up) raises the input/output error
 //   "Could not save <path>: <the system's reason>"
-// and leaves an existing file at the path exactly as it was.
+// and leaves an existing file at the path exactly as it was. A full disk
+// reads "Could not save <path>: only 4096 of 15000 bytes could be written;
+// is the disk full?".
 #pragma once
 
 #include <QIODevice>

@@ -1,6 +1,7 @@
 #include "app/command_line.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QStringList>
 
 #include "program_version.h"
@@ -47,6 +48,12 @@ std::optional<QString> FileToOpen(const QCommandLineParser& parser) {
   const QStringList files = parser.positionalArguments();
   if (files.isEmpty()) return std::nullopt;
   return files.first();
+}
+
+void LoadFileToOpen(TForm1& form, const QCommandLineParser& parser) {
+  if (const std::optional<QString> file = FileToOpen(parser)) {
+    form.LoadFile(QFileInfo(*file).absoluteFilePath());
+  }
 }
 
 }  // namespace quorvane

@@ -9,6 +9,8 @@
 #include <QString>
 #include <optional>
 
+#include "app/t_form1.h"
+
 namespace quorvane {
 
 // Sets the application's name and version, which --version, the settings
@@ -25,5 +27,9 @@ void DescribeCommandLine(QCommandLineParser& parser);
 
 // The FILE to load after parsing, if one was given.
 std::optional<QString> FileToOpen(const QCommandLineParser& parser);
+
+// Loads FILE, if one was given, into the window as "Load" loads a file
+// chosen in its dialog: with its whole path, as the dialog gives it.
+void LoadFileToOpen(TForm1& form, const QCommandLineParser& parser);
 
 }  // namespace quorvane

@@ -6,7 +6,6 @@
 #include <QCommandLineParser>
 #include <QTimer>
 #include <cstdio>
-#include <optional>
 
 #include "app/command_line.h"
 #include "app/main_window.h"
@@ -26,10 +25,9 @@ int main(int argc, char* argv[]) {
   quorvane::MainWindow window;
   quorvane::Form1 = &window.form();
   window.show();
-  if (const std::optional<QString> file = quorvane::FileToOpen(parser)) {
-    // Once the window is up, so that an error box has a window to stand on.
-    QTimer::singleShot(0, &window, [&window, path = *file] { window.form().LoadFile(path); });
-  }
+  // Once the window is up, so that an error box has a window to stand on.
+  QTimer::singleShot(0, &window,
+                     [&window, &parser] { quorvane::LoadFileToOpen(window.form(), parser); });
   const int exit_code = QApplication::exec();
   quorvane::Form1 = nullptr;
   return exit_code;

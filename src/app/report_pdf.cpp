@@ -26,6 +26,8 @@ QFont ReportFont(double points, bool bold = false) {
   font.setFamilies({QStringLiteral("DejaVu Sans"), QStringLiteral("IPAPGothic")});
   font.setPointSizeF(points);
   font.setBold(bold);
+  // No ligatures: "fi" stays two letters that a search for "profile" finds.
+  font.setStyleStrategy(QFont::PreferNoShaping);
   return font;
 }
 

@@ -1,11 +1,13 @@
 #include "app/zoomable_chart_view.h"
 
 #include <QKeyEvent>
+#include <QLineF>
 #include <QMouseEvent>
 #include <QRubberBand>
 #include <QToolTip>
 #include <QValueAxis>
 #include <QWheelEvent>
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -56,6 +58,28 @@ PlotFrame FrameOf(const QChartView& view) {
   frame.x = FirstValueAxis(chart, Qt::Horizontal);
   frame.y = FirstValueAxis(chart, Qt::Vertical);
   return frame;
+}
+
+double DistanceToSegment(QPointF from, QPointF to, QPointF position) {
+  const QPointF along = to - from;
+  const double squared = QPointF::dotProduct(along, along);
+  const double t = squared > 0
+                       ? std::clamp(QPointF::dotProduct(position - from, along) / squared, 0.0, 1.0)
+                       : 0.0;
+  return QLineF(from + t * along, position).length();
+}
+
+// The distance in pixels from `position` to the line through the points.
+double DistanceToLine(const PlotFrame& frame, const QList<QPointF>& points, QPointF position) {
+  double nearest = std::numeric_limits<double>::infinity();
+  QPointF previous = frame.PositionOf(points.first());
+  nearest = QLineF(previous, position).length();
+  for (qsizetype i = 1; i < points.size(); ++i) {
+    const QPointF next = frame.PositionOf(points[i]);
+    nearest = std::min(nearest, DistanceToSegment(previous, next, position));
+    previous = next;
+  }
+  return nearest;
 }
 
 QString DefaultPointText(const QLineSeries&, QPointF point) {
@@ -109,23 +133,30 @@ void ZoomableChartView::ResetZoom() { ScaleAxesToData(*chart()); }
 QString ZoomableChartView::HoverText(QPointF position) const {
   const PlotFrame frame = FrameOf(*this);
   if (!frame.usable() || !frame.area.adjusted(-1, -1, 1, 1).contains(position)) return QString();
+  // The curve whose line passes nearest, then its sample nearest to the
+  // cursor.
   const QLineSeries* nearest_series = nullptr;
-  QPointF nearest_point;
-  double nearest = kHoverDistance * kHoverDistance;
+  double nearest_line = kHoverDistance;
   for (QAbstractSeries* abstract : chart()->series()) {
     const auto* series = qobject_cast<const QLineSeries*>(abstract);
-    if (series == nullptr || !series->isVisible()) continue;
-    for (const QPointF& point : series->points()) {
-      const QPointF offset = frame.PositionOf(point) - position;
-      const double squared = offset.x() * offset.x() + offset.y() * offset.y();
-      if (squared <= nearest) {
-        nearest = squared;
-        nearest_series = series;
-        nearest_point = point;
-      }
+    if (series == nullptr || !series->isVisible() || series->count() == 0) continue;
+    const double distance = DistanceToLine(frame, series->points(), position);
+    if (distance <= nearest_line) {
+      nearest_line = distance;
+      nearest_series = series;
     }
   }
-  return nearest_series == nullptr ? QString() : point_text_(*nearest_series, nearest_point);
+  if (nearest_series == nullptr) return QString();
+  QPointF nearest_point;
+  double nearest = std::numeric_limits<double>::infinity();
+  for (const QPointF& point : nearest_series->points()) {
+    const double distance = QLineF(frame.PositionOf(point), position).length();
+    if (distance < nearest) {
+      nearest = distance;
+      nearest_point = point;
+    }
+  }
+  return point_text_(*nearest_series, nearest_point);
 }
 
 void ZoomableChartView::mousePressEvent(QMouseEvent* event) {

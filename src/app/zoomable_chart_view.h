@@ -7,8 +7,8 @@
 //    resets to the full view;
 //  - the wheel zooms in (away from you) or out about the point under the
 //    cursor;
-//  - resting over a curve shows the nearest point of the nearest curve as a
-//    tooltip.
+//  - resting over a curve (its line within kHoverDistance pixels) shows the
+//    curve's sample nearest to the cursor as a tooltip.
 // "The full view" is what ScaleAxesToData shows: every point of every curve.
 // Zooming and panning work on the value axes directly, so the labels keep
 // their round steps for the part of the data in view.
@@ -34,7 +34,7 @@ class ZoomableChartView : public QChartView {
   // The tooltip text for a point of a curve.
   using PointText = std::function<QString(const QLineSeries& series, QPointF point)>;
 
-  // The largest distance in pixels from the cursor to a curve's point that
+  // The largest distance in pixels from the cursor to a curve's line that
   // still counts as resting over the curve.
   static constexpr double kHoverDistance = 12;
   // The zoom of one wheel notch (120 eighths of a degree).
