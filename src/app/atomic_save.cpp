@@ -2,16 +2,18 @@
 
 #include <QDir>
 #include <QSaveFile>
+#include <string>
 
 #include "app/utf8_text.h"
 #include "errors/error.h"
+#include "errors/messages.h"
 
 namespace quorvane {
 namespace {
 
 [[noreturn]] void FailToSave(const QString& path, const QString& reason) {
-  throw InputOutputError(EncodeUtf8(
-      QStringLiteral("Could not save %1: %2").arg(QDir::toNativeSeparators(path), reason)));
+  throw InputOutputError(
+      messages::CouldNotSave(EncodeUtf8(QDir::toNativeSeparators(path)), EncodeUtf8(reason)));
 }
 
 }  // namespace
@@ -22,7 +24,7 @@ void SaveAtomically(const QString& path, const std::function<bool(QIODevice& dev
   if (!write(file)) {
     const QString reason = file.error() != QFileDevice::NoError
                                ? file.errorString()
-                               : QStringLiteral("the contents could not be written");
+                               : DecodeUtf8(messages::kContentsNotWritten);
     file.cancelWriting();
     FailToSave(path, reason);
   }
@@ -33,9 +35,8 @@ void SaveAtomically(const QString& path, const std::function<bool(QIODevice& dev
   if (!file.flush() || file.size() != accepted) {
     const qint64 on_disk = file.size();
     file.cancelWriting();
-    FailToSave(path, QStringLiteral("only %1 of %2 bytes could be written; is the disk full?")
-                         .arg(on_disk)
-                         .arg(accepted));
+    FailToSave(path,
+               DecodeUtf8(messages::ShortWrite(std::to_string(on_disk), std::to_string(accepted))));
   }
   if (!file.commit()) FailToSave(path, file.errorString());
 }

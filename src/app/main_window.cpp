@@ -20,6 +20,7 @@
 #include "app/chart_export.h"
 #include "app/utf8_text.h"
 #include "errors/error.h"
+#include "errors/messages.h"
 #include "profile_io/save_profile_table.h"
 #include "program_version.h"
 #include "workspace/profile_values.h"
@@ -144,8 +145,7 @@ void MainWindow::OpenRecentProfile(const QString& path) {
     recent_.Remove(path);
     RebuildRecentMenu();
     form_->error_box().Show(
-        EncodeUtf8(QStringLiteral("%1 no longer exists; it was removed from the recent profiles")
-                       .arg(QDir::toNativeSeparators(path))));
+        messages::RecentProfileGone(EncodeUtf8(QDir::toNativeSeparators(path))));
     return;
   }
   form_->LoadFile(path);
@@ -227,10 +227,8 @@ void MainWindow::ExportChartTo(const QString& path) {
   RunCommand([this, &path] {
     const std::optional<ChartFileType> type = ChartFileTypeOf(path);
     if (!type.has_value()) {
-      throw InputOutputError(EncodeUtf8(
-          QStringLiteral("Could not export the chart to %1: the name must end in .png, .svg or "
-                         ".pdf")
-              .arg(QDir::toNativeSeparators(path))));
+      throw InputOutputError(
+          messages::UnknownChartType(EncodeUtf8(QDir::toNativeSeparators(path))));
     }
     SaveAtomically(path, [this, &type](QIODevice& device) {
       return WriteChart(*form_->Chart1, *type, device);

@@ -60,6 +60,46 @@ std::string AccumulatedLengthTooLong(std::string_view length) {
          " を超えています";
 }
 
+std::string TableRefusal(std::string_view line, std::string_view reason) {
+  return std::string(line) + ": " + std::string(reason);
+}
+
+std::string TableRow(std::string_view row) { return FillMessage("Row %d", row); }
+
+std::string CellHoldsTab(std::string_view cell) {
+  return FillMessage("%s holds a tab, which separates the two columns of a line", cell);
+}
+
+std::string CellHoldsLineFeed(std::string_view cell) {
+  return FillMessage("%s holds a line feed, which ends a line", cell);
+}
+
+std::string CellHoldsCarriageReturn(std::string_view cell) {
+  return FillMessage("%s holds a carriage return, which the loader drops", cell);
+}
+
+std::string TooManyRowsForAFile() {
+  return "a profile file holds at most " + Figure(kMaxDataLines) + " data rows";
+}
+
+std::string CouldNotSave(std::string_view path, std::string_view reason) {
+  return FillMessage("Could not save %s: ", path) + std::string(reason);
+}
+
+std::string ShortWrite(std::string_view on_disk, std::string_view accepted) {
+  return FillMessage(
+      FillMessage("only %d of %d bytes could be written; is the disk full?", on_disk), accepted);
+}
+
+std::string UnknownChartType(std::string_view path) {
+  return FillMessage("Could not export the chart to %s: the name must end in .png, .svg or .pdf",
+                     path);
+}
+
+std::string RecentProfileGone(std::string_view path) {
+  return FillMessage("%s no longer exists; it was removed from the recent profiles", path);
+}
+
 std::string Internal(std::string_view place) { return FillMessage("内部エラー (%s)", place); }
 
 }  // namespace messages

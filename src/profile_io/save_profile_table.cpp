@@ -4,10 +4,11 @@
 #include <cstdint>
 #include <string_view>
 
+#include "errors/capacities.h"
 #include "errors/error.h"
+#include "errors/messages.h"
 #include "numbers/integer_text.h"
 #include "profile_io/header_line.h"
-#include "profile_io/load_profile_file.h"
 #include "workspace/profile_table.h"
 #include "workspace/profile_values.h"
 
@@ -16,32 +17,26 @@ namespace {
 
 constexpr char kCtrlZ = 26;
 
-std::string RowName(std::int32_t row) { return "Row " + IntegerText(std::int64_t{row}); }
+std::string RowName(std::int32_t row) { return messages::TableRow(IntegerText(std::int64_t{row})); }
 
 [[noreturn]] void Refuse(std::string_view line, std::string_view reason) {
-  throw RefusalError(std::string(line) + ": " + std::string(reason));
+  throw RefusalError(messages::TableRefusal(line, reason));
 }
 
 // A text that would not come back as one cell of one line.
-void CheckCellBytes(std::string_view line, std::string_view what, std::string_view text) {
-  if (text.find('\t') != std::string_view::npos) {
-    Refuse(line, std::string(what) + " holds a tab, which separates the two columns of a line");
-  }
-  if (text.find('\n') != std::string_view::npos) {
-    Refuse(line, std::string(what) + " holds a line feed, which ends a line");
-  }
+void CheckCellBytes(std::string_view line, std::string_view cell, std::string_view text) {
+  if (text.find('\t') != std::string_view::npos) Refuse(line, messages::CellHoldsTab(cell));
+  if (text.find('\n') != std::string_view::npos) Refuse(line, messages::CellHoldsLineFeed(cell));
   if (text.find('\r') != std::string_view::npos) {
-    Refuse(line, std::string(what) + " holds a carriage return, which the loader drops");
+    Refuse(line, messages::CellHoldsCarriageReturn(cell));
   }
 }
 
-void CheckLine(std::string_view line, std::string_view first_name, std::string_view first,
-               std::string_view second_name, std::string_view second) {
-  CheckCellBytes(line, first_name, first);
-  CheckCellBytes(line, second_name, second);
-  if (!first.empty() && first.front() == kCtrlZ) {
-    Refuse(line, "the line starts with byte 26 (Ctrl-Z), which ends a profile file");
-  }
+void CheckLine(std::string_view line, std::string_view first_cell, std::string_view first,
+               std::string_view second_cell, std::string_view second) {
+  CheckCellBytes(line, first_cell, first);
+  CheckCellBytes(line, second_cell, second);
+  if (!first.empty() && first.front() == kCtrlZ) Refuse(line, messages::kLineStartsWithCtrlZ);
 }
 
 // The loader's header test, with a text that is no number (its error) as
@@ -62,16 +57,9 @@ bool PassesHeaderTest(std::string_view text, const NumberFormat& format, bool& i
 void CheckFirstDoseRate(std::string_view dose_rate, const NumberFormat& format) {
   bool is_number = false;
   if (PassesHeaderTest(dose_rate, format, is_number)) {
-    Refuse(RowName(1),
-           "the dose rate is a whole power of two, so the loader would read the line as the "
-           "slice width and slice number, and the slice number field is no whole power of two "
-           "for a header line before it");
+    Refuse(RowName(1), messages::kFirstDoseRateReadAsHeader);
   }
-  if (!is_number) {
-    Refuse(RowName(1),
-           "the dose rate does not convert to a number, and without a header line the loader "
-           "converts the first line's dose rate");
-  }
+  if (!is_number) Refuse(RowName(1), messages::kFirstDoseRateNoNumber);
 }
 
 void AppendLine(std::string& text, std::string_view first, std::string_view second) {
@@ -85,9 +73,8 @@ void AppendLine(std::string& text, std::string_view first, std::string_view seco
 
 std::string ProfileTableFileText(const Workspace& workspace) {
   const std::int32_t point_count = std::max(PointCount(workspace), 0);
-  if (point_count > kMaxDataLines) {
-    Refuse(RowName(kMaxDataLines + 1), "a profile file holds at most 1025 data rows");
-  }
+  if (point_count > kMaxDataLines)
+    Refuse(RowName(kMaxDataLines + 1), messages::TooManyRowsForAFile());
 
   std::string text;
   const std::string slice_width = workspace.FieldText(Field::kEditSW);
@@ -95,12 +82,11 @@ std::string ProfileTableFileText(const Workspace& workspace) {
   bool is_number = false;
   const bool header = PassesHeaderTest(slice_number, workspace.number_format(), is_number);
   if (header) {
-    CheckLine("The header line", "the slice width", slice_width, "the slice number", slice_number);
+    CheckLine(messages::kTableHeaderLine, "the slice width", slice_width, "the slice number",
+              slice_number);
     AppendLine(text, slice_width, slice_number);
   } else if (point_count == 0) {
-    Refuse("The table",
-           "it has no data rows and the slice number is no whole power of two for a header "
-           "line, and the loader refuses an empty file");
+    Refuse(messages::kTableAsAWhole, messages::kEmptyTableWithoutHeader);
   }
 
   for (std::int32_t row = 1; row <= point_count; ++row) {

@@ -26,8 +26,8 @@
 #include "app/about_dialog.h"
 #include "app/command_line.h"
 #include "app/utf8_text.h"
+#include "errors/error.h"
 #include "form_fixture.h"
-#include "numbers/errors.h"
 #include "numbers/number_text.h"
 #include "profile_io/load_profile_file.h"
 #include "profile_io/save_profile_table.h"
@@ -41,8 +41,8 @@ using quorvane::Field;
 using quorvane::MainWindow;
 using quorvane::MemoryWorkspace;
 using quorvane::TForm1;
-using quorvane::testing::ExamplePath;
-using quorvane::testing::WindowFixture;
+using quorvane::test_support::ExamplePath;
+using quorvane::test_support::WindowFixture;
 
 namespace {
 
@@ -773,8 +773,9 @@ void MainWindowTest::aboutShowsVersionsAndLicence() {
   const QString licence = about.licence_text();
   QVERIFY(licence.contains(QStringLiteral("GNU GENERAL PUBLIC LICENSE")));
   QVERIFY(licence.contains(QStringLiteral("Version 3, 29 June 2007")));
-  QCOMPARE(licence.toUtf8(),
-           ReadAll(QDir(quorvane::testing::ExamplePath()).filePath(QStringLiteral("../LICENSE"))));
+  QCOMPARE(
+      licence.toUtf8(),
+      ReadAll(QDir(quorvane::test_support::ExamplePath()).filePath(QStringLiteral("../LICENSE"))));
 }
 
 QTEST_MAIN(MainWindowTest)

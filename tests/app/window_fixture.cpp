@@ -2,7 +2,7 @@
 
 #include <QTest>
 
-namespace quorvane::testing {
+namespace quorvane::test_support {
 
 WindowFixture::WindowFixture(const QString& settings_file)
     : settings_file_(settings_file.isEmpty() ? folder_.filePath(QStringLiteral("quorvane.ini"))
@@ -30,4 +30,4 @@ bool WindowFixture::ShowAndActivate() {
   return QTest::qWaitForWindowActive(window_.get());
 }
 
-}  // namespace quorvane::testing
+}  // namespace quorvane::test_support

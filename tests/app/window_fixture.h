@@ -14,7 +14,7 @@
 #include "app/main_window.h"
 #include "form_fixture.h"
 
-namespace quorvane::testing {
+namespace quorvane::test_support {
 
 class WindowFixture {
  public:
@@ -43,4 +43,4 @@ class WindowFixture {
   std::vector<SaveRequest> save_requests_;
 };
 
-}  // namespace quorvane::testing
+}  // namespace quorvane::test_support

@@ -19,10 +19,10 @@
 namespace quorvane {
 namespace {
 
-using testing::ErrorMessageOf;
-using testing::FillProfile;
-using testing::ProfileRow;
-using testing::TempFolder;
+using test_support::ErrorMessageOf;
+using test_support::FillProfile;
+using test_support::ProfileRow;
+using test_support::TempFolder;
 
 MemoryWorkspace TableWith(const char* slice_width, const char* slice_number,
                           const std::vector<ProfileRow>& rows) {
@@ -102,7 +102,7 @@ class ProfileTableRefusal : public ::testing::TestWithParam<RefusalCase> {};
 TEST_P(ProfileTableRefusal, NamesTheLineAndTheReason) {
   const RefusalCase& c = GetParam();
   const MemoryWorkspace table = TableWith(c.slice_width, c.slice_number, c.rows);
-  const auto error = testing::CaptureError([&] { ProfileTableFileText(table); });
+  const auto error = test_support::CaptureError([&] { ProfileTableFileText(table); });
   ASSERT_TRUE(error.has_value());
   EXPECT_EQ(error->kind, ErrorKind::kRefusal);
   EXPECT_EQ(error->message, c.message);
