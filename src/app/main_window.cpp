@@ -9,6 +9,7 @@
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QScreen>
 #include <QTimer>
 #include <QUrl>
 #include <algorithm>
@@ -23,6 +24,8 @@
 #include "errors/messages.h"
 #include "profile_io/save_profile_table.h"
 #include "program_version.h"
+#include "readouts/accumulated_readouts.h"
+#include "readouts/measured_readouts.h"
 #include "workspace/profile_values.h"
 
 namespace quorvane {
@@ -66,6 +69,10 @@ MainWindow::MainWindow(std::unique_ptr<QSettings> settings, QWidget* parent)
   layout->setContentsMargins(0, 0, 0, 0);
   layout->setSpacing(0);
   layout->addWidget(form_, 0, Qt::AlignLeft | Qt::AlignTop);
+  panel_ = new ReadoutsPanel(central);
+  panel_->SetNumberFormat(form_->number_format());
+  panel_->setFixedHeight(TForm1::kClientHeight);
+  layout->addWidget(panel_, 0, Qt::AlignLeft | Qt::AlignTop);
   layout->addStretch(1);
   setCentralWidget(central);
   CreateMenus();
@@ -78,11 +85,72 @@ MainWindow::MainWindow(std::unique_ptr<QSettings> settings, QWidget* parent)
   });
   connect(form_, &TForm1::accumulatedProfileOutput, save_accumulated_action_,
           [this] { save_accumulated_action_->setEnabled(true); });
+  ConnectReadouts();
   resize(sizeHint());
-  move(303, 211);
+  MoveToDesignedPlace();
+}
+
+// Where Form1 was designed to open, moved in as far as needed for the wider
+// window to fit on the screen.
+void MainWindow::MoveToDesignedPlace() {
+  QPoint place(303, 211);
+  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    const QRect available = screen->availableGeometry();
+    place.setX(std::max(available.left(), std::min(place.x(), available.right() + 1 - width())));
+    place.setY(std::max(available.top(), std::min(place.y(), available.bottom() + 1 - height())));
+  }
+  move(place);
 }
 
 MainWindow::~MainWindow() { qApp->removeEventFilter(this); }
+
+void MainWindow::ConnectReadouts() {
+  connect(form_, &TForm1::profileDrawn, this, [this](const MeasuredProfile& profile) {
+    measured_profile_ = profile;
+    measured_name_ = ProfileName();
+    UpdateMeasuredReadouts();
+  });
+  connect(form_, &TForm1::drawFailed, this, [this](const QString& reason) {
+    measured_profile_.reset();
+    panel_->ClearMeasured(reason);
+  });
+  for (QLineEdit* field :
+       {static_cast<QLineEdit*>(form_->EditSW), static_cast<QLineEdit*>(form_->EditSN),
+        static_cast<QLineEdit*>(form_->EditBP)}) {
+    connect(field, &QLineEdit::textChanged, this, &MainWindow::UpdateMeasuredReadouts);
+  }
+  connect(form_, &TForm1::accumulationDone, this,
+          [this](const AccumulationRecord& record, const QString& typed_pitch) {
+            panel_->ShowAccumulated(DecodeUtf8(record.action), ProfileName(),
+                                    AccumulatedReadouts(record), typed_pitch);
+          });
+  connect(form_, &TForm1::accumulationFailed, panel_, &ReadoutsPanel::ClearAccumulated);
+}
+
+void MainWindow::UpdateMeasuredReadouts() {
+  if (!measured_profile_.has_value()) return;
+  panel_->ShowMeasured(measured_name_,
+                       MeasuredReadouts(*measured_profile_, form_->FieldText(Field::kEditSW),
+                                        form_->FieldText(Field::kEditSN),
+                                        form_->FieldText(Field::kEditBP), form_->number_format()),
+                       *measured_profile_);
+}
+
+QString MainWindow::ProfileName() const {
+  const QString name = QFileInfo(DecodeUtf8(form_->FieldText(Field::kEdit1))).fileName();
+  return name.isEmpty() ? QStringLiteral("the table") : name;
+}
+
+// A new locale brings a new decimal separator: Form1 takes it as the event
+// passes on to it, then the panel writes its numbers again.
+bool MainWindow::event(QEvent* event) {
+  const bool handled = QMainWindow::event(event);
+  if (event->type() == QEvent::LocaleChange) {
+    panel_->SetNumberFormat(form_->number_format());
+    UpdateMeasuredReadouts();
+  }
+  return handled;
+}
 
 QAction* MainWindow::AddCommand(QMenu* menu, const QString& text, const QKeySequence& shortcut,
                                 void (MainWindow::*command)()) {
@@ -264,10 +332,17 @@ ReportContent MainWindow::ReportNow() const {
       {QStringLiteral("BeamPitch"), DecodeUtf8(form_->FieldText(Field::kEditBP))},
       {QStringLiteral("Rot.Number"), DecodeUtf8(form_->FieldText(Field::kEditnRot))},
   };
+  content.tables.push_back(panel_->AsReportTable());
+  content.notes = panel_->Notes();
   ReportTable details{QStringLiteral("Calculation details"),
                       {QStringLiteral("Item"), QStringLiteral("Value")},
                       {},
-                      {2, 3}};
+                      {1.2, 3.8}};
+  details.rows.push_back({QStringLiteral("Measured column"), panel_->measured_heading()});
+  details.rows.push_back({QStringLiteral("Accumulated column"), panel_->accumulated_heading()});
+  if (!panel_->pitch_warning().isEmpty()) {
+    details.rows.push_back({QStringLiteral("Pitch"), panel_->pitch_warning()});
+  }
   details.rows.push_back(
       {QStringLiteral("PeakValue (result field)"), DecodeUtf8(form_->FieldText(Field::kEditMax))});
   details.rows.push_back(

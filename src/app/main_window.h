@@ -1,6 +1,10 @@
 // The program's window: the menu bar above Form1's designed area, which
 // keeps every control where it was designed (TForm1, placed whole below
-// the menu bar). The menu commands take results out of the window (saves,
+// the menu bar), and the readouts panel to its right. The panel's measured
+// column follows every draw (and so every Load) and every change of the
+// slice width, slice number and beam pitch fields; its accumulated column
+// follows every CalMS and CalHS that reaches its output, and is cleared
+// with the reason when one fails. The menu commands take results out of the window (saves,
 // the chart export, the PDF report) and bring profiles in (recent
 // profiles, a file dropped anywhere on the window). Each command's error
 // ends only that command and is shown in Form1's error box.
@@ -23,6 +27,7 @@
 #include <memory>
 #include <optional>
 
+#include "app/readouts_panel.h"
 #include "app/recent_profiles.h"
 #include "app/report_pdf.h"
 #include "app/save_dialog.h"
@@ -40,6 +45,7 @@ class MainWindow : public QMainWindow {
   ~MainWindow() override;
 
   TForm1& form() { return *form_; }
+  ReadoutsPanel& readouts_panel() { return *panel_; }
   SaveDialog& save_dialog() { return save_dialog_; }
   RecentProfiles& recent_profiles() { return recent_; }
 
@@ -64,9 +70,15 @@ class MainWindow : public QMainWindow {
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
+  bool event(QEvent* event) override;
 
  private:
   void CreateMenus();
+  void MoveToDesignedPlace();
+  void ConnectReadouts();
+  void UpdateMeasuredReadouts();
+  // The file name of the profile in Edit1, "the table" without one.
+  QString ProfileName() const;
   QAction* AddCommand(QMenu* menu, const QString& text, const QKeySequence& shortcut,
                       void (MainWindow::*command)());
   void RebuildRecentMenu();
@@ -88,7 +100,12 @@ class MainWindow : public QMainWindow {
   std::unique_ptr<QSettings> settings_;
   RecentProfiles recent_;
   TForm1* form_;
+  ReadoutsPanel* panel_;
   SaveDialog save_dialog_{this};
+  // The profile the last successful draw measured, for the measured
+  // readouts when a field changes.
+  std::optional<MeasuredProfile> measured_profile_;
+  QString measured_name_;
 
   QAction* load_action_ = nullptr;
   QMenu* recent_menu_ = nullptr;

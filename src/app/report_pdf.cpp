@@ -18,8 +18,9 @@ namespace {
 constexpr int kPointsPerInch = 72;
 constexpr double kMarginMm = 15;
 constexpr double kBodyPoints = 8.5;
-constexpr double kTablePoints = 7.5;
+constexpr double kTablePoints = 7;
 constexpr double kTitlePoints = 15;
+constexpr double kChartPoints = 230;
 
 QFont ReportFont(double points, bool bold = false) {
   QFont font;
@@ -56,10 +57,13 @@ class PageWriter {
     y_ += metrics.height() + 6;
   }
 
+  // At most kChartPoints high, so that the readouts fit on the page.
   void Chart(QChartView& chart) {
     const QSizeF size = chart.size();
-    const double height = page_.width() * size.height() / size.width();
-    PaintChart(chart, painter_, QRectF(page_.left(), y_, page_.width(), height));
+    const double height = std::min(page_.width() * size.height() / size.width(), kChartPoints);
+    const double width = height * size.width() / size.height();
+    PaintChart(chart, painter_,
+               QRectF(page_.left() + (page_.width() - width) / 2, y_, width, height));
     y_ += height + 8;
   }
 

@@ -17,6 +17,7 @@
 #include "app/utf8_text.h"
 #include "app/window_fonts.h"
 #include "errors/error.h"
+#include "errors/error_box_text.h"
 #include "locale/system_number_format.h"
 #include "numbers/number_text.h"
 #include "profile_io/load_profile_file.h"
@@ -240,29 +241,53 @@ void TForm1::LoadFile(const QString& path) {
 }
 
 void TForm1::RunLoad(const std::string& path) {
-  const bool loaded = RunAction([this, &path] { LoadProfileFile(*this, path); });
-  if (!loaded || path.empty()) return;
+  std::optional<MeasuredProfile> profile;
+  const std::optional<QString> error =
+      RunAction([this, &path, &profile] { profile = LoadProfileFile(*this, path); });
+  if (path.empty()) return;
+  if (error.has_value()) {
+    emit drawFailed(*error);
+    return;
+  }
   results_action_ = QStringLiteral("Load");
   emit profileLoaded(QFile::decodeName(QByteArray::fromStdString(path)));
+  if (profile.has_value()) emit profileDrawn(*profile);
 }
 
 void TForm1::ButtonDrawClick() {
-  if (RunAction([this] { DrawMeasuredProfile(*this); })) results_action_ = QStringLiteral("draw");
+  std::optional<MeasuredProfile> profile;
+  const std::optional<QString> error =
+      RunAction([this, &profile] { profile = DrawMeasuredProfile(*this); });
+  if (error.has_value()) {
+    emit drawFailed(*error);
+    return;
+  }
+  results_action_ = QStringLiteral("draw");
+  emit profileDrawn(*profile);
 }
 
 void TForm1::ButtonCalMSClick() {
-  if (RunAction([this] { RunMultipleScanAction(*this); })) {
-    results_action_ = QStringLiteral("CalMS");
-  }
+  RunAccumulation(QStringLiteral("CalMS"), [this] { return RunMultipleScanAction(*this); });
 }
 
 void TForm1::ButtonCalHSClick() {
-  if (RunAction([this] { RunHelicalScanAction(*this); })) {
-    results_action_ = QStringLiteral("CalHS");
-  }
+  RunAccumulation(QStringLiteral("CalHS"), [this] { return RunHelicalScanAction(*this); });
 }
 
-bool TForm1::RunAction(const std::function<void()>& action) {
+void TForm1::RunAccumulation(const QString& action,
+                             const std::function<AccumulationRecord()>& accumulate) {
+  const QString typed_pitch = DecodeUtf8(FieldText(Field::kEditBP));
+  std::optional<AccumulationRecord> record;
+  const std::optional<QString> error = RunAction([&] { record = accumulate(); });
+  if (error.has_value()) {
+    emit accumulationFailed(action, *error);
+    return;
+  }
+  results_action_ = action;
+  emit accumulationDone(*record, typed_pitch);
+}
+
+std::optional<QString> TForm1::RunAction(const std::function<void()>& action) {
   std::optional<std::string> error;
   try {
     action();
@@ -273,8 +298,9 @@ bool TForm1::RunAction(const std::function<void()>& action) {
   }
   // What the action drew before its error stays on the chart.
   PushCurvesToChart();
-  if (error.has_value()) error_box_.Show(*error);
-  return !error.has_value();
+  if (!error.has_value()) return std::nullopt;
+  error_box_.Show(*error);
+  return DecodeUtf8(ErrorBoxText(*error));
 }
 
 void TForm1::PushCurvesToChart() {

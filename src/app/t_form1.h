@@ -12,7 +12,10 @@
 #include <QWidget>
 #include <functional>
 #include <memory>
+#include <optional>
 
+#include "accumulation/accumulation_record.h"
+#include "analysis/measured_profile.h"
 #include "app/byte_keeping_line_edit.h"
 #include "app/chart_curve.h"
 #include "app/error_box.h"
@@ -98,6 +101,17 @@ class TForm1 : public QWidget, public Workspace {
   void profileLoaded(const QString& path);
   // "CalMS" or "CalHS" has put a profile text on the clipboard.
   void accumulatedProfileOutput();
+  // "draw", or "Load" with its draw, measured the profile.
+  void profileDrawn(const quorvane::MeasuredProfile& profile);
+  // "draw" or "Load" of a chosen file ended with an error: its error box
+  // text.
+  void drawFailed(const QString& reason);
+  // "CalMS" or "CalHS" reached its output; `typed_pitch` is the text of
+  // EditBP that it read.
+  void accumulationDone(const quorvane::AccumulationRecord& record, const QString& typed_pitch);
+  // "CalMS" or "CalHS" ended with an error: the action and its error box
+  // text.
+  void accumulationFailed(const QString& action, const QString& reason);
 
  public slots:
   void ButtonLoadClick();
@@ -126,8 +140,11 @@ class TForm1 : public QWidget, public Workspace {
   ChartCurve& CurveOf(CurveId curve);
 
   // Runs one action: its error, of any kind, ends only the action and is
-  // shown once its curves are on the chart. True when it ended normally.
-  bool RunAction(const std::function<void()>& action);
+  // shown once its curves are on the chart. The error box text of the
+  // error, or nothing when the action ended normally.
+  std::optional<QString> RunAction(const std::function<void()>& action);
+  void RunAccumulation(const QString& action,
+                       const std::function<AccumulationRecord()>& accumulate);
   void PushCurvesToChart();
 
   // The locale's, taken when the window opens and on every change of it.

@@ -539,6 +539,18 @@ void MainWindowTest::reportIsSearchablePdf() {
   QVERIFY(text.contains(QStringLiteral("BeamPitch 1.0")));
   QVERIFY(text.contains(form().EditMax->text()));
   QCOMPARE(form().EditMax->text(), QStringLiteral("25.5224"));
+  // The readouts of both columns, with units and notes.
+  const quorvane::ReadoutsPanel& panel = window().readouts_panel();
+  for (const char* key : {"ctdi100", "equilibrium_length_98", "geometric_efficiency_percent"}) {
+    QVERIFY2(text.contains(panel.CellText(key, quorvane::ReadoutsPanel::kMeasuredColumn)), key);
+  }
+  for (const char* key : {"central_dose", "central_average", "effective_pitch"}) {
+    QVERIFY2(text.contains(panel.CellText(key, quorvane::ReadoutsPanel::kAccumulatedColumn)), key);
+  }
+  QVERIFY(text.contains(QStringLiteral("CTDI100")));
+  QVERIFY(text.contains(QStringLiteral("value\u00b7mm")));
+  QVERIFY(!panel.Notes().isEmpty());
+  for (const QString& note : panel.Notes()) QVERIFY2(text.contains(note), qPrintable(note));
 }
 
 void MainWindowTest::commandLineFileLoads() {
