@@ -220,7 +220,12 @@ ChartCurve& TForm1::CurveOf(CurveId curve) {
   return curve == CurveId::kSeries1 ? measured_curve_ : accumulated_curve_;
 }
 
-void TForm1::RemoveAllPoints(CurveId curve) { CurveOf(curve).RemoveAllPoints(); }
+// "draw" empties the measured curve before it reads any cell: how the window
+// tells a load that reached its draw from one that ended before it.
+void TForm1::RemoveAllPoints(CurveId curve) {
+  if (curve == CurveId::kSeries1) ++draws_started_;
+  CurveOf(curve).RemoveAllPoints();
+}
 
 void TForm1::AddPoint(CurveId curve, double x, double y) { CurveOf(curve).AddPoint(x, y); }
 
@@ -242,11 +247,13 @@ void TForm1::LoadFile(const QString& path) {
 
 void TForm1::RunLoad(const std::string& path) {
   std::optional<MeasuredProfile> profile;
+  const int draws_before = draws_started_;
   const std::optional<QString> error =
       RunAction([this, &path, &profile] { profile = LoadProfileFile(*this, path); });
   if (path.empty()) return;
   if (error.has_value()) {
-    emit drawFailed(*error);
+    // A load that ended before its draw left the table as it was.
+    if (draws_started_ != draws_before) emit drawFailed(*error);
     return;
   }
   results_action_ = QStringLiteral("Load");

@@ -103,8 +103,9 @@ class TForm1 : public QWidget, public Workspace {
   void accumulatedProfileOutput();
   // "draw", or "Load" with its draw, measured the profile.
   void profileDrawn(const quorvane::MeasuredProfile& profile);
-  // "draw" or "Load" of a chosen file ended with an error: its error box
-  // text.
+  // "draw", or the draw of a "Load", ended with an error: its error box
+  // text. A load that fails before its draw (a missing file) leaves the
+  // table, and so its measured profile, as they were.
   void drawFailed(const QString& reason);
   // "CalMS" or "CalHS" reached its output; `typed_pitch` is the text of
   // EditBP that it read.
@@ -154,6 +155,7 @@ class TForm1 : public QWidget, public Workspace {
   NumberFormat last_profile_text_format_;
   bool has_accumulated_output_ = false;
   QString results_action_;
+  int draws_started_ = 0;
   // Declared after the table it observes, so it goes first.
   std::unique_ptr<ProfileTableModel> table_model_;
   ChartCurve measured_curve_{nullptr};

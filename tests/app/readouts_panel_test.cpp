@@ -5,6 +5,7 @@
 // a workspace in memory, their readouts written as number text.
 #include <QApplication>
 #include <QClipboard>
+#include <QTemporaryDir>
 #include <QTest>
 #include <string>
 
@@ -194,13 +195,30 @@ void ReadoutsPanelTest::failuresClearTheirColumnWithTheReason() {
   QCOMPARE(panel().CellText("ctdi100", ReadoutsPanel::kMeasuredColumn), QString());
   QVERIFY(panel().notes_text().contains(QStringLiteral("measured.ctdi100: ")));
 
+  // A load that fails before its draw leaves the table and the column.
+  fixture_->form_fixture().Load(ExamplePath(QStringLiteral("no_such_profile.txt")));
+  QCOMPARE(panel().measured_heading(), QStringLiteral("Measured: ") + kAxial);
+  QCOMPARE(panel().CellText("peak", ReadoutsPanel::kMeasuredColumn), QStringLiteral("24.6"));
+
   form().SetCellText(quorvane::kPositionColumn, 4, "abc");
   form().ButtonDraw->click();
   QCOMPARE(panel().measured_heading(),
            QStringLiteral("Measured: cleared \u2014 'abc' は浮動小数点数ではありません."));
   QCOMPARE(panel().CellText("peak", ReadoutsPanel::kMeasuredColumn), QString());
   QCOMPARE(panel().approach_chart().curve().count(), 0);
-  QCOMPARE(fixture_->shown_errors().size(), std::size_t{2});
+  QCOMPARE(fixture_->shown_errors().size(), std::size_t{3});
+
+  // A load whose draw fails clears it too.
+  fixture_->form_fixture().Load(ExamplePath(kAxial));
+  QVERIFY(!panel().CellText("peak", ReadoutsPanel::kMeasuredColumn).isEmpty());
+  QTemporaryDir folder;
+  QFile bad(folder.filePath(QStringLiteral("bad.txt")));
+  QVERIFY(bad.open(QIODevice::WriteOnly));
+  bad.write("0\t3\n1\tx\n");
+  bad.close();
+  fixture_->form_fixture().Load(bad.fileName());
+  QCOMPARE(panel().measured_heading(),
+           QStringLiteral("Measured: cleared \u2014 'x' は浮動小数点数ではありません."));
 }
 
 void ReadoutsPanelTest::snappedPitchIsFlagged() {
