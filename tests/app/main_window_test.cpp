@@ -201,6 +201,7 @@ void MainWindowTest::designedAreaLiesWholeBelowMenuBar() {
   QFETCH(QString, name);
   QFETCH(QRect, designed);
   QVERIFY(fixture_->ShowAndActivate());
+  QCOMPARE(window().windowTitle(), QStringLiteral("Form1"));
   const QPoint area = form().mapTo(&window(), QPoint(0, 0));
   QCOMPARE(area.x(), 0);
   QCOMPARE(area.y(), window().menuBar()->geometry().bottom() + 1);
