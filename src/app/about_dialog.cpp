@@ -1,22 +1,17 @@
 #include "app/about_dialog.h"
 
 #include <QDialogButtonBox>
-#include <QFile>
 #include <QFontDatabase>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QVBoxLayout>
 #include <QtGlobal>
 
+#include "app/licence_text.h"
+#include "app/utf8_text.h"
 #include "program_version.h"
 
 namespace quorvane {
-
-QString LicenceText() {
-  QFile file(QStringLiteral(":/LICENSE"));
-  if (!file.open(QIODevice::ReadOnly)) return QString();
-  return QString::fromUtf8(file.readAll());
-}
 
 AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
   setWindowTitle(QStringLiteral("About Quorvane"));
@@ -40,7 +35,7 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
   licence_ = new QPlainTextEdit(this);
   licence_->setReadOnly(true);
   licence_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-  licence_->setPlainText(LicenceText());
+  licence_->setPlainText(DecodeUtf8(LicenceText()));
 
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);

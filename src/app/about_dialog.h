@@ -26,7 +26,4 @@ class AboutDialog : public QDialog {
   QPlainTextEdit* licence_;
 };
 
-// The full licence text, empty if it was not built in.
-QString LicenceText();
-
 }  // namespace quorvane
