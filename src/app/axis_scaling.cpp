@@ -4,6 +4,7 @@
 #include <QValueAxis>
 #include <algorithm>
 #include <cmath>
+#include <initializer_list>
 #include <limits>
 
 namespace quorvane {
@@ -36,6 +37,17 @@ DataExtent ExtentOf(const QChart& chart) {
     for (const QPointF& point : xy->points()) {
       extent.x.Take(point.x());
       extent.y.Take(point.y());
+    }
+  }
+  return extent;
+}
+
+DataExtent ExtentOf(std::initializer_list<const Curve*> curves) {
+  DataExtent extent;
+  for (const Curve* curve : curves) {
+    for (const CurvePoint& point : curve->points()) {
+      extent.x.Take(point.x);
+      extent.y.Take(point.y);
     }
   }
   return extent;
@@ -90,10 +102,19 @@ double NiceTickInterval(double span) {
   return 10 * power;
 }
 
-void ScaleAxesToData(QChart& chart) {
-  const DataExtent extent = ExtentOf(chart);
+namespace {
+
+void ScaleAxesToExtent(QChart& chart, const DataExtent& extent) {
   for (QAbstractAxis* axis : chart.axes(Qt::Horizontal)) ScaleAxis(axis, extent.x);
   for (QAbstractAxis* axis : chart.axes(Qt::Vertical)) ScaleAxis(axis, extent.y);
+}
+
+}  // namespace
+
+void ScaleAxesToData(QChart& chart) { ScaleAxesToExtent(chart, ExtentOf(chart)); }
+
+void ScaleAxesToCurves(QChart& chart, std::initializer_list<const Curve*> curves) {
+  ScaleAxesToExtent(chart, ExtentOf(curves));
 }
 
 }  // namespace quorvane

@@ -6,10 +6,17 @@
 
 #include <QChart>
 #include <QValueAxis>
+#include <initializer_list>
+
+#include "workspace/curve.h"
 
 namespace quorvane {
 
 void ScaleAxesToData(QChart& chart);
+
+// The same for the points the curves are about to give the chart's series:
+// the axes can take their new ranges before the series receive the points.
+void ScaleAxesToCurves(QChart& chart, std::initializer_list<const Curve*> curves);
 
 // Shows the axis from `min` to `max` (min < max), labelled at the round
 // steps of NiceTickInterval: what ScaleAxesToData does for each axis, and

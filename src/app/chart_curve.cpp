@@ -15,6 +15,10 @@ void ChartCurve::AddPoint(double x, double y) {
   changed_ = true;
 }
 
+void ChartCurve::EmptySeriesIfChanged() {
+  if (changed_) series_->clear();
+}
+
 void ChartCurve::Push() {
   if (!changed_) return;
   QList<QPointF> points;

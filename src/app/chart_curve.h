@@ -17,6 +17,9 @@ class ChartCurve {
   void RemoveAllPoints();
   void AddPoint(double x, double y);
 
+  // Empties the series when the points changed since the last push, so that
+  // the axes can be rescaled without the series redrawing its old points.
+  void EmptySeriesIfChanged();
   // Hands the points to the series when they changed since the last time.
   void Push();
 

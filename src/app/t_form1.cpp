@@ -311,9 +311,15 @@ std::optional<QString> TForm1::RunAction(const std::function<void()>& action) {
 }
 
 void TForm1::PushCurvesToChart() {
+  // A line series works out its whole outline again on every change of an
+  // axis range, and 50 001 accumulated samples make that most of a click. So
+  // the axes take their new ranges while the changed series are empty, and
+  // each series receives its points once, last.
+  measured_curve_.EmptySeriesIfChanged();
+  accumulated_curve_.EmptySeriesIfChanged();
+  ScaleAxesToCurves(*Chart1->chart(), {&measured_curve_.curve(), &accumulated_curve_.curve()});
   measured_curve_.Push();
   accumulated_curve_.Push();
-  ScaleAxesToData(*Chart1->chart());
 }
 
 void TForm1::changeEvent(QEvent* event) {
