@@ -74,7 +74,13 @@ void ScaleAxis(QAbstractAxis* axis, Extent extent) {
 
 }  // namespace
 
+// The axis lays itself out on every change: the new range is set under
+// evenly spaced labels, and the steps of the new range are set before they
+// are switched on, so that no layout ever divides a range by the step of
+// another (the old step of 10 over a new span of 10^16 would make 10^15
+// labels).
 void ShowAxisRange(QValueAxis& axis, double min, double max) {
+  axis.setTickType(QValueAxis::TicksFixed);
   axis.setRange(min, max);
   const double span = max - min;
   const double interval = NiceTickInterval(span);
@@ -82,14 +88,13 @@ void ShowAxisRange(QValueAxis& axis, double min, double max) {
   if (!std::isfinite(span) || interval < magnitude * kSmallestRelativeStep) {
     // Steps that vanish against the values would never reach the end of the
     // axis: evenly spaced labels instead.
-    axis.setTickType(QValueAxis::TicksFixed);
     axis.setLabelFormat(QString());
     return;
   }
-  axis.setTickType(QValueAxis::TicksDynamic);
   axis.setTickAnchor(0.0);
   axis.setTickInterval(interval);
   axis.setLabelFormat(LabelFormat(interval));
+  axis.setTickType(QValueAxis::TicksDynamic);
 }
 
 double NiceTickInterval(double span) {

@@ -1,10 +1,16 @@
 #include "app/byte_keeping_line_edit.h"
 
+#include <limits>
+
 #include "app/utf8_text.h"
 
 namespace quorvane {
 
-ByteKeepingLineEdit::ByteKeepingLineEdit(QWidget* parent) : QLineEdit(parent) {}
+// No length limit: a header line's slice width of any length is kept whole,
+// as the loader read it (QLineEdit would cut it at 32767 characters).
+ByteKeepingLineEdit::ByteKeepingLineEdit(QWidget* parent) : QLineEdit(parent) {
+  setMaxLength(std::numeric_limits<int>::max());
+}
 
 void ByteKeepingLineEdit::SetBytes(std::string_view bytes) {
   written_bytes_.assign(bytes);

@@ -60,7 +60,8 @@ std::optional<QString> DroppedFile(const QMimeData& data) {
 MainWindow::MainWindow(std::unique_ptr<QSettings> settings, QWidget* parent)
     : QMainWindow(parent),
       settings_(settings ? std::move(settings) : std::make_unique<QSettings>()),
-      recent_(*settings_) {
+      recent_(*settings_),
+      about_presenter_(ShowAboutDialog) {
   setWindowTitle(QStringLiteral("Form1"));
   auto* central = new QWidget(this);
   form_ = new TForm1(central);
@@ -356,8 +357,10 @@ ReportContent MainWindow::ReportNow() const {
   return content;
 }
 
-void MainWindow::ShowAbout() {
-  AboutDialog about(this);
+void MainWindow::ShowAbout() { about_presenter_(this); }
+
+void ShowAboutDialog(QWidget* parent) {
+  AboutDialog about(parent);
   about.exec();
 }
 

@@ -26,6 +26,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <utility>
 
 #include "app/readouts_panel.h"
 #include "app/recent_profiles.h"
@@ -57,6 +58,11 @@ class MainWindow : public QMainWindow {
   QAction* report_action() const { return report_action_; }
   QAction* quit_action() const { return quit_action_; }
   QAction* about_action() const { return about_action_; }
+
+  // Shows the About box and returns once it is closed; tests answer in
+  // place of the user. By default a modal AboutDialog over the window.
+  using AboutPresenter = std::function<void(QWidget* parent)>;
+  void set_about_presenter(AboutPresenter presenter) { about_presenter_ = std::move(presenter); }
 
   // What the report shows, as of now.
   ReportContent ReportNow() const;
@@ -115,7 +121,11 @@ class MainWindow : public QMainWindow {
   QAction* report_action_ = nullptr;
   QAction* quit_action_ = nullptr;
   QAction* about_action_ = nullptr;
+  AboutPresenter about_presenter_;
 };
+
+// The About box as Help > About Quorvane shows it: modal over `parent`.
+void ShowAboutDialog(QWidget* parent);
 
 // The one local file a drag carries, if it carries exactly one.
 std::optional<QString> DroppedFile(const QMimeData& data);

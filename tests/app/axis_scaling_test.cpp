@@ -1,5 +1,6 @@
 // The chart's axes follow the points of all its curves and are labelled at
 // round steps.
+#include <QChartView>
 #include <QLineSeries>
 #include <QTest>
 #include <QValueAxis>
@@ -14,6 +15,7 @@ class AxisScalingTest : public QObject {
   void roundSteps();
   void axesSpanTheData_data();
   void axesSpanTheData();
+  void farJumpOfShownAxis();
 };
 
 void AxisScalingTest::roundSteps_data() {
@@ -73,6 +75,39 @@ void AxisScalingTest::axesSpanTheData() {
   QCOMPARE(x->max(), range.right());
   QCOMPARE(y->min(), range.top());
   QCOMPARE(y->max(), range.bottom());
+}
+
+// A chart on screen that showed positions of -30 to 30 mm, labelled every
+// 10 mm, then a profile whose one position is 59 252 145 726 364 591 mm: the
+// chart lays out the new range with the new step of 2e15, never with the old
+// step of 10 (some 10^15 labels, which crashed the chart).
+void AxisScalingTest::farJumpOfShownAxis() {
+  auto* chart = new QChart;
+  auto* x = new QValueAxis;
+  auto* y = new QValueAxis;
+  chart->addAxis(x, Qt::AlignBottom);
+  chart->addAxis(y, Qt::AlignLeft);
+  auto* series = new QLineSeries;
+  series->replace({{-30, 0.03}, {30, 24.6}});
+  chart->addSeries(series);
+  series->attachAxis(x);
+  series->attachAxis(y);
+  QChartView view(chart);
+  view.resize(457, 297);
+  view.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&view));
+  quorvane::ScaleAxesToData(*chart);
+  QCOMPARE(x->tickInterval(), 10.0);
+
+  const double position = 59252145726364591.0;
+  series->replace({{position, 1}});
+  quorvane::ScaleAxesToData(*chart);
+  QCoreApplication::processEvents();
+
+  QCOMPARE(x->min(), position - position / 10);
+  QCOMPARE(x->max(), position + position / 10);
+  QCOMPARE(x->tickInterval(), 2e15);
+  QCOMPARE(x->tickType(), QValueAxis::TicksDynamic);
 }
 
 QTEST_MAIN(AxisScalingTest)

@@ -14,6 +14,7 @@ class ByteKeepingLineEditTest : public QObject {
   void givesBackWhatItWasGiven();
   void givesTheUsersTextAsUtf8();
   void longTextShowsItsStart();
+  void keepsTextBeyondLineEditLimit();
 };
 
 void ByteKeepingLineEditTest::givesBackWhatItWasGiven_data() {
@@ -53,6 +54,20 @@ void ByteKeepingLineEditTest::longTextShowsItsStart() {
   edit.resize(57, 20);
   edit.SetBytes("25.0986200000001");
   QCOMPARE(edit.cursorPosition(), 0);
+}
+
+// A header line whose slice width is 60 000 digits long: the field keeps all
+// of them, as the loader read them, where a plain QLineEdit cuts at 32 767.
+void ByteKeepingLineEditTest::keepsTextBeyondLineEditLimit() {
+  ByteKeepingLineEdit edit;
+  const std::string slice_width(60000, '5');
+  edit.SetBytes(slice_width);
+  QCOMPARE(edit.text().size(), qsizetype{60000});
+  QCOMPARE(edit.Bytes(), slice_width);
+  edit.setFocus();
+  QTest::keyClick(&edit, Qt::Key_End);
+  QTest::keyClicks(&edit, "0");
+  QCOMPARE(edit.Bytes(), slice_width + "0");
 }
 
 QTEST_MAIN(ByteKeepingLineEditTest)
