@@ -1,21 +1,17 @@
 #include "app/byte_keeping_line_edit.h"
 
-#include <limits>
-
 #include "app/utf8_text.h"
 
 namespace quorvane {
 
-// No length limit: a header line's slice width of any length is kept whole,
-// as the loader read it (QLineEdit would cut it at 32767 characters).
-ByteKeepingLineEdit::ByteKeepingLineEdit(QWidget* parent) : QLineEdit(parent) {
-  setMaxLength(std::numeric_limits<int>::max());
-}
+ByteKeepingLineEdit::ByteKeepingLineEdit(QWidget* parent) : QLineEdit(parent) {}
 
 void ByteKeepingLineEdit::SetBytes(std::string_view bytes) {
   written_bytes_.assign(bytes);
-  written_text_ = DecodeUtf8(bytes);
-  setText(written_text_);
+  setText(DecodeUtf8(bytes));
+  // As shown: a text beyond the field's maximum length shows its start, and
+  // the field still gives back all the bytes while that start stays.
+  written_text_ = text();
   // A result longer than the field shows its leading digits, not its tail.
   setCursorPosition(0);
 }

@@ -2,7 +2,6 @@
 
 #include <QLineEdit>
 #include <QPersistentModelIndex>
-#include <limits>
 
 namespace quorvane {
 
@@ -12,9 +11,6 @@ QWidget* CellEditorDelegate::createEditor(QWidget* parent, const QStyleOptionVie
                                           const QModelIndex& index) const {
   auto* editor = new QLineEdit(parent);
   editor->setFrame(false);
-  // A cell of any length shows and edits whole (QLineEdit would cut it at
-  // 32767 characters, and a keystroke would then store the cut text).
-  editor->setMaxLength(std::numeric_limits<int>::max());
   QAbstractItemModel* model = const_cast<QAbstractItemModel*>(index.model());
   const QPersistentModelIndex cell(index);
   connect(editor, &QLineEdit::textEdited, editor, [model, cell](const QString& text) {

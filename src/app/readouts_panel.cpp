@@ -33,6 +33,18 @@ QLabel* NewHeading(QWidget* parent) {
 
 QString Quoted(std::string_view text) { return DecodeUtf8(text); }
 
+// A reason as a heading shows it: a message that quotes a long text (a
+// slice width of a million digits) shows its first 200 characters and an
+// ellipsis, so that the panel lays out at once; the error box showed it
+// whole.
+//   ShownReason("'x' ...") -> "'x' ..."; a reason of 3 000 000 characters
+//   -> its first 200 and "…".
+QString ShownReason(const QString& reason) {
+  constexpr qsizetype kLongestReason = 200;
+  if (reason.size() <= kLongestReason) return reason;
+  return reason.left(kLongestReason) + QStringLiteral("\u2026");
+}
+
 // Two pitches differ when they differ beyond the last digits a double
 // carries: 1 and 20 x 0.25 / 5 are the same pitch.
 bool PitchesDiffer(double effective, double typed) {
@@ -144,7 +156,8 @@ void ReadoutsPanel::ShowMeasured(const QString& profile_name, const ReadoutTable
 
 void ReadoutsPanel::ClearMeasured(const QString& reason) {
   measured_.reset();
-  measured_heading_->setText(QStringLiteral("Measured: cleared \u2014 %1").arg(reason));
+  measured_heading_->setText(
+      QStringLiteral("Measured: cleared \u2014 %1").arg(ShownReason(reason)));
   approach_chart_->Clear();
   Render();
 }
@@ -160,7 +173,7 @@ void ReadoutsPanel::ShowAccumulated(const QString& action, const QString& profil
 void ReadoutsPanel::ClearAccumulated(const QString& action, const QString& reason) {
   accumulated_.reset();
   accumulated_heading_->setText(
-      QStringLiteral("Accumulated: cleared \u2014 %1 failed: %2").arg(action, reason));
+      QStringLiteral("Accumulated: cleared \u2014 %1 failed: %2").arg(action, ShownReason(reason)));
   Render();
 }
 

@@ -35,38 +35,39 @@ QString Digits(std::mt19937_64& random, int count) {
 }
 
 QString ExtremeNumber(std::mt19937_64& random, const QString& separator) {
-  return PickOf(random, {QStringLiteral("1e4932"), QStringLiteral("1e4933"),
-                         QStringLiteral("-1e309"), QStringLiteral("1e-4951"),
-                         QStringLiteral("4e-320"), QStringLiteral("-0"),
-                         QStringLiteral("2147483647"), QStringLiteral("2147483648"),
-                         QStringLiteral("-2147483649"), QStringLiteral("$7FFFFFFF"),
-                         QStringLiteral("0x80000000"), QStringLiteral("$"), QStringLiteral("0x"),
-                         QStringLiteral("$ff"), QStringLiteral("1") + separator + separator,
-                         QStringLiteral("0") + separator + QStringLiteral("000001"),
-                         QStringLiteral("50001"), QStringLiteral("1e5"), QStringLiteral("-5")});
+  return PickOf(
+      random,
+      {QStringLiteral("1e4932"), QStringLiteral("1e4933"), QStringLiteral("-1e309"),
+       QStringLiteral("1e-4951"), QStringLiteral("4e-320"), QStringLiteral("-0"),
+       QStringLiteral("2147483647"), QStringLiteral("2147483648"), QStringLiteral("-2147483649"),
+       QStringLiteral("$7FFFFFFF"), QStringLiteral("0x80000000"), QStringLiteral("$"),
+       QStringLiteral("0x"), QStringLiteral("$ff"), QStringLiteral("1") + separator + separator,
+       QStringLiteral("0") + separator + QStringLiteral("000001"), QStringLiteral("50001"),
+       QStringLiteral("1e5"), QStringLiteral("-5")});
 }
 
 QString Garbage(std::mt19937_64& random) {
-  return PickOf(random,
-                {QStringLiteral("NaN"), QStringLiteral("nan"), QStringLiteral("INF"),
-                 QStringLiteral("-Infinity"), QStringLiteral("abc"), QStringLiteral("1..2"),
-                 QStringLiteral("1,2"), QStringLiteral("--1"), QStringLiteral("+"),
-                 QStringLiteral("e5"), QStringLiteral(" 1"), QStringLiteral("1 "),
-                 QStringLiteral("%s%n"), QStringLiteral("\\"), QStringLiteral("\""),
-                 QStringLiteral("mm"), QStringLiteral("mGy/s"), QStringLiteral("&File")});
+  return PickOf(random, {QStringLiteral("NaN"), QStringLiteral("nan"), QStringLiteral("INF"),
+                         QStringLiteral("-Infinity"), QStringLiteral("abc"), QStringLiteral("1..2"),
+                         QStringLiteral("1,2"), QStringLiteral("--1"), QStringLiteral("+"),
+                         QStringLiteral("e5"), QStringLiteral(" 1"), QStringLiteral("1 "),
+                         QStringLiteral("%s%n"), QStringLiteral("\\"), QStringLiteral("\""),
+                         QStringLiteral("mm"), QStringLiteral("mGy/s"), QStringLiteral("&File")});
 }
 
 QString OtherScripts(std::mt19937_64& random) {
-  return PickOf(random, {QStringLiteral("\uff11\uff12"), QStringLiteral("\u0663\u0664"),
-                         QStringLiteral("\u00fc\u00df"), QStringLiteral("\u65e5\u672c"),
-                         QStringLiteral("\U0001F600"), QStringLiteral("1\u00a02"),
-                         QStringLiteral("e\u0301"), QStringLiteral("\u202e12"),
-                         QStringLiteral("\ufffd"), QStringLiteral("\U0001D7CF")});
+  return PickOf(
+      random, {QStringLiteral("\uff11\uff12"), QStringLiteral("\u0663\u0664"),
+               QStringLiteral("\u00fc\u00df"), QStringLiteral("\u65e5\u672c"),
+               QStringLiteral("\U0001F600"), QStringLiteral("1\u00a02"), QStringLiteral("e\u0301"),
+               QStringLiteral("\u202e12"), QStringLiteral("\ufffd"), QStringLiteral("\U0001D7CF")});
 }
 
 QString ControlCharacters(std::mt19937_64& random) {
   return PickOf(random, {QStringLiteral("1\t2"), QStringLiteral("3\n4"), QStringLiteral("5\r"),
-                         QStringLiteral("\x1a"), QStringLiteral("\x1a" "7"),
+                         QStringLiteral("\x1a"),
+                         QStringLiteral("\x1a"
+                                        "7"),
                          QString(QChar(0)) + QStringLiteral("8")});
 }
 

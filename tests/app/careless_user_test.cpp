@@ -62,8 +62,7 @@ class CarelessUserTest : public QObject {
 void CarelessUserTest::windowSurvivesCarelessUser_data() {
   QTest::addColumn<quint64>("seed");
   bool ok = false;
-  const qulonglong seed =
-      qEnvironmentVariable("QUORVANE_CARELESS_SEED").toULongLong(&ok);
+  const qulonglong seed = qEnvironmentVariable("QUORVANE_CARELESS_SEED").toULongLong(&ok);
   if (ok) {
     QTest::newRow("seed from the environment") << quint64{seed};
     return;
@@ -103,13 +102,14 @@ void CarelessUserTest::windowSurvivesCarelessUser() {
                        user.Replay()));
     }
   }
-  qInfo("seed %llu: %d steps in %.1f s, %d checked actions, %d error boxes, %d About boxes; "
-        "resident memory %.1f MB after the warm-up, %.1f MB at most, %.1f MB at the end; "
-        "slowest step %lld ms (%s)",
-        static_cast<unsigned long long>(seed), steps, static_cast<double>(clock.elapsed()) / 1000.0,
-        user.checked_actions(), user.error_boxes(), user.about_boxes(), base_mb, peak_mb,
-        ResidentMb(), static_cast<long long>(user.slowest_time().count()),
-        qPrintable(user.slowest_step()));
+  qInfo(
+      "seed %llu: %d steps in %.1f s, %d checked actions, %d error boxes, %d About boxes; "
+      "resident memory %.1f MB after the warm-up, %.1f MB at most, %.1f MB at the end; "
+      "slowest step %lld ms (%s)",
+      static_cast<unsigned long long>(seed), steps, static_cast<double>(clock.elapsed()) / 1000.0,
+      user.checked_actions(), user.error_boxes(), user.about_boxes(), base_mb, peak_mb,
+      ResidentMb(), static_cast<long long>(user.slowest_time().count()),
+      qPrintable(user.slowest_step()));
 }
 
 QTEST_MAIN(CarelessUserTest)

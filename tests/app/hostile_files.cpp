@@ -88,9 +88,9 @@ void HostileFiles::CreateHostileFiles() {
   QByteArray utf16("\xff\xfe", 2);
   for (const char c : ProfileLines(12, "\r\n")) utf16 += QByteArray(1, c) + '\0';
   open_answers_.append(Create(QStringLiteral("utf16.txt"), utf16));
-  open_answers_.append(Create(QStringLiteral("multibyte_\u00e9\u65e5.txt"),
-                              "\xef\xbb\xbf" + ProfileLines(11, "\n") +
-                                  "\xef\xbc\x91\t\xef\xbc\x92\n"));
+  open_answers_.append(
+      Create(QStringLiteral("multibyte_\u00e9\u65e5.txt"),
+             "\xef\xbb\xbf" + ProfileLines(11, "\n") + "\xef\xbc\x91\t\xef\xbc\x92\n"));
   // A name in bytes that are no UTF-8: the dialog hands it over decoded.
   raw_name_ = QFile::encodeName(folder_.path()) + "/latin1_\xe9\xff.txt";
   const int descriptor = ::open(raw_name_.constData(), O_WRONLY | O_CREAT | O_TRUNC, 0644);

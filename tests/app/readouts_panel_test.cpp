@@ -72,6 +72,7 @@ class ReadoutsPanelTest : public QObject {
   void accumulatedColumnFollowsCalMSAndCalHS_data();
   void accumulatedColumnFollowsCalMSAndCalHS();
   void failuresClearTheirColumnWithTheReason();
+  void longReasonShowsItsStart();
   void snappedPitchIsFlagged();
   void approachChartMarksLevelAndEquilibriumLength();
   void cellsCopyAsText();
@@ -219,6 +220,21 @@ void ReadoutsPanelTest::failuresClearTheirColumnWithTheReason() {
   fixture_->form_fixture().Load(bad.fileName());
   QCOMPARE(panel().measured_heading(),
            QStringLiteral("Measured: cleared \u2014 'x' は浮動小数点数ではありません."));
+}
+
+// A slice width of three million digits read from a header line, refused
+// by CalMS: the heading shows the start of the reason, and the panel does
+// not spend seconds laying out a label of megabytes on every change.
+void ReadoutsPanelTest::longReasonShowsItsStart() {
+  const QString reason =
+      QStringLiteral("'") + QString(3000000, QLatin1Char('7')) + QStringLiteral("' is too long.");
+  panel().ClearAccumulated(QStringLiteral("CalMS"), reason);
+  const QString start = QStringLiteral("Accumulated: cleared \u2014 CalMS failed: ");
+  QCOMPARE(panel().accumulated_heading(), start + reason.left(200) + QStringLiteral("\u2026"));
+
+  panel().ClearMeasured(reason);
+  QCOMPARE(panel().measured_heading(), QStringLiteral("Measured: cleared \u2014 ") +
+                                           reason.left(200) + QStringLiteral("\u2026"));
 }
 
 void ReadoutsPanelTest::snappedPitchIsFlagged() {

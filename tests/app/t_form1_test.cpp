@@ -168,7 +168,6 @@ class TForm1Test : public QObject {
   void actionReadsTextTypedIntoCell_data();
   void actionReadsTextTypedIntoCell();
   void untouchedCellKeepsItsBytes();
-  void longCellEditsWhole();
   void accumulationButtonsRunTheirActions_data();
   void accumulationButtonsRunTheirActions();
 
@@ -502,24 +501,6 @@ void TForm1Test::untouchedCellKeepsItsBytes() {
   QCOMPARE(QByteArray::fromStdString(form().CellText(2, 1)), QByteArray::fromStdString(bytes));
   QCOMPARE(QByteArray::fromStdString(form().FieldText(Field::kEditSN)),
            QByteArray::fromStdString(bytes));
-}
-
-// A dose rate of 50 000 digits, as a profile file may hold it: its editor
-// shows all of them, and a digit typed at the end lands after the last one,
-// where a plain QLineEdit would cut the cell at 32 767 characters.
-void TForm1Test::longCellEditsWhole() {
-  const std::string digits(50000, '9');
-  form().SetCellText(2, 1, digits);
-  ShowAndActivate(form());
-  quorvane::ProfileGridView* grid = form().StringGridRProf;
-  grid->setCurrentIndex(form().table_model().index(0, 1));
-  auto* editor = qobject_cast<QLineEdit*>(grid->CurrentEditor());
-  QVERIFY(editor != nullptr);
-  QCOMPARE(editor->text().size(), qsizetype{50000});
-
-  QTest::keyClick(editor, Qt::Key_End);
-  Type(editor, QStringLiteral("0"));
-  QCOMPARE(form().CellText(2, 1), digits + "0");
 }
 
 void TForm1Test::accumulationButtonsRunTheirActions_data() {
