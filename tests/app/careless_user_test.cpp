@@ -24,11 +24,12 @@ namespace {
 
 // The sanitizers make every step many times slower; fewer steps keep the
 // run within its time.
-// AddressSanitizer also keeps up to 256 MB of freed memory in quarantine,
-// which the resident memory shows.
+// AddressSanitizer keeps freed memory in quarantine and its allocator keeps
+// what it once took (some 400 MB above the warm-up in 1000 steps seen), so
+// the bound there is looser; LeakSanitizer checks for leaks at the end.
 #if defined(__SANITIZE_ADDRESS__)
-constexpr int kDefaultSteps = 250;
-constexpr double kMemoryMarginMb = 200.0 + 256.0;
+constexpr int kDefaultSteps = 1000;
+constexpr double kMemoryMarginMb = 800.0;
 #else
 constexpr int kDefaultSteps = 1500;
 constexpr double kMemoryMarginMb = 200.0;
