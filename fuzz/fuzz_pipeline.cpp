@@ -5,6 +5,12 @@
 // never reads or writes outside its arrays (AddressSanitizer watches); a
 // normal end of an accumulation leaves an accumulated length between 1 and
 // 50 001 and a profile text whose every line parses back with number(t).
+//
+// One accumulation workspace serves every run of the process: a fresh one
+// costs two 0.4 MB arrays allocated and zeroed per action, most of a run's
+// time under AddressSanitizer. Reusing it changes no result: both
+// accumulations clear every position and dose before writing any, and read
+// only the profile values they have just written.
 #include <cstdint>
 #include <cstdlib>
 #include <functional>
@@ -63,8 +69,15 @@ void CheckProfileText(const std::string& text, const quorvane::NumberFormat& for
   }
 }
 
+// The process's accumulation workspace, its quantities as a fresh one has them.
+AccumulationWorkspace& ReusedAccumulationWorkspace() {
+  static const auto accumulation = std::make_unique<AccumulationWorkspace>();
+  accumulation->quantities = {};
+  return *accumulation;
+}
+
 void Accumulate(MemoryWorkspace& workspace, bool helical) {
-  const auto accumulation = std::make_unique<AccumulationWorkspace>();
+  AccumulationWorkspace* const accumulation = &ReusedAccumulationWorkspace();
   std::int32_t length = 0;
   try {
     length = helical ? quorvane::AccumulateHelicalScan(workspace, *accumulation)
