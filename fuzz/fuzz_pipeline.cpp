@@ -5,16 +5,10 @@
 // never reads or writes outside its arrays (AddressSanitizer watches); a
 // normal end of an accumulation leaves an accumulated length between 1 and
 // 50 001 and a profile text whose every line parses back with number(t).
-//
-// One accumulation workspace serves every run of the process: a fresh one
-// costs two 0.4 MB arrays allocated and zeroed per action, most of a run's
-// time under AddressSanitizer. Reusing it changes no result: both
-// accumulations clear every position and dose before writing any, and read
-// only the profile values they have just written.
+// One accumulation workspace serves every run (fuzz_accumulation_workspace.h).
 #include <cstdint>
 #include <cstdlib>
 #include <functional>
-#include <memory>
 #include <string>
 #include <string_view>
 
@@ -24,6 +18,8 @@
 #include "accumulation/multiple_scan.h"
 #include "analysis/draw_measured_profile.h"
 #include "errors/error.h"
+#include "fuzz_accumulation_workspace.h"
+#include "fuzz_input_fields.h"
 #include "fuzz_input_file.h"
 #include "numbers/number_parse.h"
 #include "profile_io/load_profile_file.h"
@@ -35,17 +31,9 @@ using quorvane::AccumulationWorkspace;
 using quorvane::Field;
 using quorvane::MemoryWorkspace;
 
-void Require(bool condition) {
-  if (!condition) std::abort();
-}
-
-// Takes the text up to the next byte 0 (or the rest) off the input.
-std::string TakeField(std::string_view& input) {
-  const std::size_t end = input.find('\0');
-  const std::string text(input.substr(0, end));
-  input.remove_prefix(end == std::string_view::npos ? input.size() : end + 1);
-  return text;
-}
+using quorvane::fuzzing::KeptAccumulationWorkspace;
+using quorvane::fuzzing::Require;
+using quorvane::fuzzing::TakeField;
 
 void RunAction(const std::function<void()>& action) {
   try {
@@ -69,15 +57,8 @@ void CheckProfileText(const std::string& text, const quorvane::NumberFormat& for
   }
 }
 
-// The process's accumulation workspace, its quantities as a fresh one has them.
-AccumulationWorkspace& ReusedAccumulationWorkspace() {
-  static const auto accumulation = std::make_unique<AccumulationWorkspace>();
-  accumulation->quantities = {};
-  return *accumulation;
-}
-
 void Accumulate(MemoryWorkspace& workspace, bool helical) {
-  AccumulationWorkspace* const accumulation = &ReusedAccumulationWorkspace();
+  AccumulationWorkspace* const accumulation = &KeptAccumulationWorkspace();
   std::int32_t length = 0;
   try {
     length = helical ? quorvane::AccumulateHelicalScan(workspace, *accumulation)

@@ -4,6 +4,7 @@
 #include <memory>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 #include "accumulation/accumulated_profile_output.h"
 #include "accumulation/accumulation_steps.h"
@@ -18,21 +19,18 @@ namespace {
 using Accumulation = std::int32_t (*)(const Workspace&, AccumulationWorkspace&,
                                       SuperpositionKernel);
 
-// Takes over the arrays of a workspace whose output has run. The output
-// centred the leading run of positions in place; they are formed again as
-// the accumulation formed them, so the record holds them before centring.
-AccumulationRecord TakeRecord(const char* action, AccumulationWorkspace& accumulation,
-                              const HalfMaximumResult& measurement) {
+// The record of a workspace whose output has run, without its arrays. The
+// output centred the leading run of positions in place; they are formed
+// again as the accumulation formed them, so the record holds them before
+// centring.
+AccumulationRecord RecordWithoutArrays(const char* action, AccumulationWorkspace& accumulation,
+                                       const HalfMaximumResult& measurement) {
   const ScanQuantities& used = accumulation.quantities;
   FillPositions(accumulation, used.accumulated_length, used.sample_spacing);
   const bool helical = std::string_view(action) == "CalHS";
 
   AccumulationRecord record;
   record.action = action;
-  record.positions = std::move(accumulation.position);
-  record.positions.resize(static_cast<std::size_t>(used.accumulated_length));
-  record.doses = std::move(accumulation.dose);
-  record.doses.resize(static_cast<std::size_t>(used.accumulated_length));
   record.measurement = measurement;
   record.sample_spacing = used.sample_spacing;
   record.nominal_beam_width = used.nominal_beam_width;
@@ -40,8 +38,35 @@ AccumulationRecord TakeRecord(const char* action, AccumulationWorkspace& accumul
   record.table_increment = helical ? 0 : used.step;
   record.feed_per_rotation = helical ? used.step : 0;
   record.total_feed = used.total_feed;
+  return record;
+}
+
+// Takes over the arrays of a workspace whose output has run.
+AccumulationRecord TakeRecord(const char* action, AccumulationWorkspace& accumulation,
+                              const HalfMaximumResult& measurement) {
+  AccumulationRecord record = RecordWithoutArrays(action, accumulation, measurement);
+  const ScanQuantities& used = accumulation.quantities;
+  record.positions = std::move(accumulation.position);
+  record.positions.resize(static_cast<std::size_t>(used.accumulated_length));
+  record.doses = std::move(accumulation.dose);
+  record.doses.resize(static_cast<std::size_t>(used.accumulated_length));
   record.profile_values = std::move(accumulation.profile_value);
   record.profile_values.resize(static_cast<std::size_t>(used.point_count));
+  return record;
+}
+
+// Copies the arrays of a workspace whose output has run; the workspace keeps
+// them.
+AccumulationRecord CopyRecord(const char* action, AccumulationWorkspace& accumulation,
+                              const HalfMaximumResult& measurement) {
+  AccumulationRecord record = RecordWithoutArrays(action, accumulation, measurement);
+  const ScanQuantities& used = accumulation.quantities;
+  const auto first = [](const std::vector<double>& values, std::int32_t count) {
+    return std::vector<double>(values.begin(), values.begin() + count);
+  };
+  record.positions = first(accumulation.position, used.accumulated_length);
+  record.doses = first(accumulation.dose, used.accumulated_length);
+  record.profile_values = first(accumulation.profile_value, used.point_count);
   return record;
 }
 
@@ -53,6 +78,13 @@ AccumulationRecord RunScanAction(Workspace& workspace, Accumulation accumulate,
   return TakeRecord(action, *accumulation, measurement);
 }
 
+AccumulationRecord RunScanActionIn(Workspace& workspace, AccumulationWorkspace& accumulation,
+                                   Accumulation accumulate, const char* action) {
+  const std::int32_t length = accumulate(workspace, accumulation, Superpose);
+  const HalfMaximumResult measurement = OutputAccumulatedProfile(workspace, accumulation, length);
+  return CopyRecord(action, accumulation, measurement);
+}
+
 }  // namespace
 
 AccumulationRecord RunMultipleScanAction(Workspace& workspace) {
@@ -61,6 +93,16 @@ AccumulationRecord RunMultipleScanAction(Workspace& workspace) {
 
 AccumulationRecord RunHelicalScanAction(Workspace& workspace) {
   return RunScanAction(workspace, AccumulateHelicalScan, "CalHS");
+}
+
+AccumulationRecord RunMultipleScanActionIn(Workspace& workspace,
+                                           AccumulationWorkspace& accumulation) {
+  return RunScanActionIn(workspace, accumulation, AccumulateMultipleScans, "CalMS");
+}
+
+AccumulationRecord RunHelicalScanActionIn(Workspace& workspace,
+                                          AccumulationWorkspace& accumulation) {
+  return RunScanActionIn(workspace, accumulation, AccumulateHelicalScan, "CalHS");
 }
 
 }  // namespace quorvane

@@ -11,6 +11,7 @@
 #pragma once
 
 #include "accumulation/accumulation_record.h"
+#include "accumulation/accumulation_workspace.h"
 #include "workspace/workspace.h"
 
 namespace quorvane {
@@ -20,5 +21,18 @@ AccumulationRecord RunMultipleScanAction(Workspace& workspace);
 
 // "CalHS": AccumulateHelicalScan, then OutputAccumulatedProfile.
 AccumulationRecord RunHelicalScanAction(Workspace& workspace);
+
+// The same actions in an accumulation workspace that the caller keeps for
+// the next action, sparing the 0.8 MB that a fresh one allocates and zeroes
+// (the fuzz harnesses run thousands of actions a second). The record is the
+// same as a fresh workspace gives, whatever earlier actions left in this
+// one: it copies the L samples and the n profile values, and the workspace
+// keeps its arrays.
+//   AccumulationWorkspace kept;
+//   RunMultipleScanActionIn(workspace, kept)  -> the record RunMultipleScanAction(workspace) gives
+AccumulationRecord RunMultipleScanActionIn(Workspace& workspace,
+                                           AccumulationWorkspace& accumulation);
+AccumulationRecord RunHelicalScanActionIn(Workspace& workspace,
+                                          AccumulationWorkspace& accumulation);
 
 }  // namespace quorvane
