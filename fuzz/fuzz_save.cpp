@@ -180,8 +180,12 @@ std::pair<double, double> LineNumbers(std::string_view line, char separator,
                                       const NumberFormat& format) {
   const std::size_t at = line.find(separator);
   Require(at != std::string_view::npos);
-  return {quorvane::ParseStoredNumber(line.substr(0, at), format),
-          quorvane::ParseStoredNumber(line.substr(at + 1), format)};
+  try {
+    return {quorvane::ParseStoredNumber(line.substr(0, at), format),
+            quorvane::ParseStoredNumber(line.substr(at + 1), format)};
+  } catch (const quorvane::Error&) {
+    std::abort();  // a number that does not read back
+  }
 }
 
 bool SameDouble(double a, double b) { return std::memcmp(&a, &b, sizeof a) == 0; }
