@@ -16,9 +16,10 @@
 //   "Load" of that file into a fresh workspace reads the same rows 1 to n
 //   (n = row count - 2, at least 0), row count n + 2, and, where the file starts with a
 //   header line, the same slice width and slice number.
-// For the accumulated profile saved as CSV (after the accumulation, where it
-// reaches its output): the file holds exactly the CSV text, its first line
-// is "position_mm,dose", and every further line reads back, with ".", to the
+// For the accumulated profile saved (after the accumulation, where it
+// reaches its output): as text, the file holds exactly the profile text; as
+// CSV, the file holds exactly the CSV text, its first line is
+// "position_mm,dose", and every further line reads back, with ".", to the
 // same two doubles as the same line of the profile text in the workspace's
 // format.
 #include <dirent.h>
@@ -221,6 +222,9 @@ void CheckAccumulatedSave(MemoryWorkspace& workspace, bool helical) {
     return;  // the action ended with its error: nothing to save
   }
   const std::string& profile_text = workspace.clipboard_text();
+  const std::string text_target = Folder().File("accumulated.txt");
+  quorvane::cli::WriteFileAtomically(text_target, profile_text);
+  Require(FileContents(text_target) == profile_text);
   const std::string csv = quorvane::ProfileTextAsCsv(profile_text, workspace.number_format());
   const std::string target = Folder().File("accumulated.csv");
   quorvane::cli::WriteFileAtomically(target, csv);
