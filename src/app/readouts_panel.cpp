@@ -121,10 +121,10 @@ void ReadoutsPanel::CreateTable() {
   header.setSectionResizeMode(kAccumulatedColumn, QHeaderView::ResizeToContents);
   header.setSectionResizeMode(kUnitColumn, QHeaderView::ResizeToContents);
   for (int row = 0; row < table_->rowCount(); ++row) {
-    const ReadoutRow& spec = ReadoutRows()[static_cast<std::size_t>(row)];
-    auto* name = new QTableWidgetItem(QString::fromUtf8(spec.name));
-    name->setToolTip(QString::fromUtf8(spec.name) + QStringLiteral(" (") + Quoted(spec.key) +
-                     QLatin1Char(')'));
+    const ReadoutRow& readout_row = ReadoutRows()[static_cast<std::size_t>(row)];
+    auto* name = new QTableWidgetItem(QString::fromUtf8(readout_row.name));
+    name->setToolTip(QString::fromUtf8(readout_row.name) + QStringLiteral(" (") +
+                     Quoted(readout_row.key) + QLatin1Char(')'));
     table_->setItem(row, kQuantityColumn, name);
     for (const int column : {kMeasuredColumn, kAccumulatedColumn, kUnitColumn}) {
       auto* item = new QTableWidgetItem();
