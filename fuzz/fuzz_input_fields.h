@@ -1,5 +1,6 @@
 // The parts of a fuzz input that several targets share: texts ended by a
-// byte 0, and the check that ends the run when an invariant breaks.
+// byte 0, the four scan parameters taken from them, and the check that ends
+// the run when an invariant breaks.
 //   input "5\0" "4\0" "rest": TakeField -> "5", TakeField -> "4", the input
 //   then "rest"; TakeField on "rest" -> "rest", the input then empty.
 #pragma once
@@ -7,6 +8,9 @@
 #include <cstdlib>
 #include <string>
 #include <string_view>
+
+#include "workspace/field.h"
+#include "workspace/workspace.h"
 
 namespace quorvane::fuzzing {
 
@@ -21,6 +25,14 @@ inline std::string TakeField(std::string_view& input) {
   const std::string text(input.substr(0, end));
   input.remove_prefix(end == std::string_view::npos ? input.size() : end + 1);
   return text;
+}
+
+// Sets slice width, slice number, beam pitch and rotations from the next four
+// texts of the input, in that order.
+inline void TakeScanParameters(std::string_view& input, Workspace& workspace) {
+  for (const Field field : {Field::kEditSW, Field::kEditSN, Field::kEditBP, Field::kEditnRot}) {
+    workspace.SetFieldText(field, TakeField(input));
+  }
 }
 
 }  // namespace quorvane::fuzzing

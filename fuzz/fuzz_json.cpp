@@ -164,9 +164,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       quorvane::NumberFormat::FromLocaleSetting(kSeparators[data[0] / 3 % 3]));
   std::string_view input(reinterpret_cast<const char*>(data) + 1, size - 1);
   const std::string file = TakeField(input);
-  for (const Field field : {Field::kEditSW, Field::kEditSN, Field::kEditBP, Field::kEditnRot}) {
-    workspace.SetFieldText(field, TakeField(input));
-  }
+  quorvane::fuzzing::TakeScanParameters(input, workspace);
   CheckNumberReadsBack(input);
   const std::string& path = quorvane::fuzzing::WriteScratchFile(input);
   if (const std::optional<ReadoutTables> tables = RunAndReadOut(workspace, path, action)) {

@@ -80,9 +80,7 @@ void Accumulate(MemoryWorkspace& workspace, bool helical) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   std::string_view input(reinterpret_cast<const char*>(data), size);
   MemoryWorkspace workspace;
-  for (const Field field : {Field::kEditSW, Field::kEditSN, Field::kEditBP, Field::kEditnRot}) {
-    workspace.SetFieldText(field, TakeField(input));
-  }
+  quorvane::fuzzing::TakeScanParameters(input, workspace);
   const std::string& path = quorvane::fuzzing::WriteScratchFile(input);
   RunAction([&] { quorvane::LoadProfileFile(workspace, path); });
   RunAction([&] { quorvane::DrawMeasuredProfile(workspace); });

@@ -124,9 +124,7 @@ void CheckAccumulatedReadouts(MemoryWorkspace& workspace, bool helical) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   std::string_view input(reinterpret_cast<const char*>(data), size);
   MemoryWorkspace workspace;
-  for (const Field field : {Field::kEditSW, Field::kEditSN, Field::kEditBP, Field::kEditnRot}) {
-    workspace.SetFieldText(field, TakeField(input));
-  }
+  quorvane::fuzzing::TakeScanParameters(input, workspace);
   const std::string& path = quorvane::fuzzing::WriteScratchFile(input);
   std::optional<MeasuredProfile> profile;
   try {

@@ -240,9 +240,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   MemoryWorkspace workspace(NumberFormat::FromLocaleSetting(kSeparators[data[0] % 3]));
   const bool helical = (data[0] / 3) % 2 == 1;
   std::string_view input(reinterpret_cast<const char*>(data) + 1, size - 1);
-  for (const Field field : {Field::kEditSW, Field::kEditSN, Field::kEditBP, Field::kEditnRot}) {
-    workspace.SetFieldText(field, TakeField(input));
-  }
+  quorvane::fuzzing::TakeScanParameters(input, workspace);
   const std::string row_count = TakeField(input);
   FillTable(workspace, input, row_count);
   CheckTableSave(workspace);
